@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/ClassicRandom.h"
+#include "engine/GameTypes.h"
+#include "engine/Playfield.h"
+
+class CBlockDoc;
+class SessionPlatform;
+class GameSession;
+
+// Advances a flying ball through one tick; the real one is StepBall.
+using BallStepper = StepOutcome (*)(GameSession&);
+
+// The one game that runs in the playfield view: mode, ball, paddle, lives,
+// score and stage progression, driven by a 50 ms tick.
+class GameSession {
+public:
+    static constexpr int kTimerId = 1;
+    static constexpr int kTimerPeriodMs = 50;
+    static constexpr int kStartingBalls = 3;
+    static constexpr int kMostBalls = 50;
+
+    GameSession(CBlockDoc& doc, SessionPlatform& platform);
+
+    // Session operations.
+    void StartGame();
+    void ServeBall();
+    void RefreshStage();
+    void LaunchBall();
+    void TogglePause();
+    // Handles a timer message; false when it is not the session's timer.
+    bool OnGameTick(int timerId);
+
+    // The mode commands: choosing the current mode does nothing.
+    void ChooseMode(GameMode newMode);
+
+    // Sprite moves that also update the session's positions.
+    void MovePaddle(int x);
+    void MoveServingBall(int x);
+
+    void InvalidateView();
+
+    CBlockDoc& Doc() const { return *doc_; }
+    SessionPlatform& Platform() const { return *platform_; }
+    ClassicRandom& Random() { return random_; }
+
+    // Lets tests drive the tick with scripted outcomes.
+    void SetBallStepper(BallStepper stepper) { stepBall_ = stepper; }
+
+    GameMode mode = GameMode::Play;
+    BallState ballState = BallState::Serving;
+    int paddleX = Playfield::kServeX;
+    int ballX = Playfield::kServeX;
+    int ballY = Playfield::kBallRestY;
+    int ballDX = Playfield::kServeDX;  // ServeBall sets both again
+    int ballDY = Playfield::kServeDY;
+    int speed = 1;
+    int blocksLeft = 20000;
+    int ballsLeft = kStartingBalls;
+    std::uint16_t score = 0;
+    std::uint16_t highScore = 0;
+    SoundEvent lastEvent = SoundEvent::None;
+    bool busy = false;  // a message box raised by a tick is open
+    bool timerRunning = false;
+    bool keyboardControl = false;
+    bool hideCursor = false;
+    bool musicEnabled = false;
+    bool effectsEnabled = false;
+
+private:
+    void MovePaddleForTick(int lowest, int highest);
+    void OnBallLost();
+    void OnStageCleared();
+
+    CBlockDoc* doc_;
+    SessionPlatform* platform_;
+    ClassicRandom random_;
+    BallStepper stepBall_;
+};

@@ -1,0 +1,23 @@
+#include "engine/GameSettings.h"
+
+#include <algorithm>
+
+#include "engine/GameSession.h"
+#include "engine/SessionPlatform.h"
+#include "shell/SettingsKeys.h"
+#include "shell/SettingsStore.h"
+
+ZoomLevel ReadGameSettings(GameSession& session, SettingsStore& settings, const ScreenInfo& screen) {
+    using namespace Settings;
+    const ZoomLevel zoom = ApplyZoom(settings.ReadInt(kSection, kZoom, kDefaultZoom), screen, settings);
+
+    const int sound = settings.ReadInt(kSection, kSound, kDefaultSound);
+    SessionPlatform& platform = session.Platform();
+    session.musicEnabled = (sound & kSoundMusicBit) != 0 && platform.MidiOutputCount() > 0;
+    session.effectsEnabled = (sound & kSoundEffectsBit) != 0 && platform.WaveOutputCount() > 0;
+
+    session.speed = std::clamp(settings.ReadInt(kSection, kSpeed, kDefaultSpeed), 0, 3);
+    session.keyboardControl = settings.ReadString(kSection, kUse) == kKeyboard;
+    session.hideCursor = settings.ReadString(kSection, kHideCursor) == kOn;
+    return zoom;
+}

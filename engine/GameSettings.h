@@ -1,0 +1,12 @@
+#pragma once
+
+#include "shell/Zoom.h"
+
+class GameSession;
+class SettingsStore;
+
+// Reads the view's game settings in the order its construction needs them:
+// "Zoom" (applied and written back), "Sound" against the device counts,
+// "Speed" clamped to 0..3, then "Use" and "HideCursor", which count only
+// when they hold exactly "Keyboard" and "On". Returns the applied zoom.
+ZoomLevel ReadGameSettings(GameSession& session, SettingsStore& settings, const ScreenInfo& screen);

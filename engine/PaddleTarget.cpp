@@ -1,0 +1,29 @@
+#include "engine/PaddleTarget.h"
+
+#include <algorithm>
+
+#include "engine/GameSession.h"
+#include "shell/Zoom.h"
+
+namespace {
+int KeyboardMove(const GameSession& session, const PaddleInput& input) {
+    const int step = (session.speed + 1) * 6;
+    int move = 0;
+    if (input.leftKey)
+        move = -step;  // left wins when both arrows are held
+    else if (input.rightKey)
+        move = step;
+    return input.shiftKey ? move * 2 : move;
+}
+}  // namespace
+
+int PaddleTarget(const GameSession& session, const PaddleInput& input) {
+    int target;
+    if (session.mode == GameMode::Demo)
+        target = session.ballX;
+    else if (session.keyboardControl)
+        target = session.paddleX + KeyboardMove(session, input);
+    else
+        target = PixelToLogical(input.pointerClientX, input.zoom);
+    return std::clamp(target, Playfield::kPaddleMinX, Playfield::kPaddleMaxX);
+}

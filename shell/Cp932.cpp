@@ -1,0 +1,51 @@
+#include "shell/Cp932.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <memory>
+
+namespace {
+struct IconvCloser {
+    void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
+};
+using Converter = std::unique_ptr<void, IconvCloser>;
+
+Converter Open(const char* to, const char* from) {
+    iconv_t cd = iconv_open(to, from);
+    return Converter(cd == reinterpret_cast<iconv_t>(-1) ? nullptr : cd);
+}
+
+// Converts all of input; on an invalid sequence either substitutes or fails.
+std::optional<std::string> Convert(const char* to, const char* from, std::string_view input,
+                                   std::string_view replacement) {
+    Converter converter = Open(to, from);
+    if (!converter) return std::nullopt;
+    auto* cd = static_cast<iconv_t>(converter.get());
+    std::string output;
+    char* in = const_cast<char*>(input.data());
+    std::size_t inLeft = input.size();
+    char buffer[256];
+    while (inLeft > 0) {
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
+        output.append(buffer, out);
+        if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+        if (replacement.empty()) return std::nullopt;
+        output.append(replacement);
+        // Skip the offending byte and go on with the rest.
+        ++in;
+        --inLeft;
+    }
+    return output;
+}
+}  // namespace
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+    return Convert("UTF-8", "CP932", cp932, "\xEF\xBF\xBD").value_or(std::string{});
+}
+
+std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
+    return Convert("CP932", "UTF-8", utf8, {});
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The per-user settings store: section, key, and a 32-bit integer or a text.
+// A missing key yields the caller's default; a stored empty text is returned
+// as stored. Failures read as a missing key and are never reported.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    virtual int ReadInt(std::string_view section, std::string_view key, int defaultValue) = 0;
+    // No default means the empty text.
+    virtual std::string ReadString(std::string_view section, std::string_view key,
+                                   std::optional<std::string_view> defaultValue = std::nullopt) = 0;
+    virtual void WriteInt(std::string_view section, std::string_view key, int value) = 0;
+    virtual void WriteString(std::string_view section, std::string_view key, std::string_view text) = 0;
+};

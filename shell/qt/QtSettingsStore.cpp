@@ -1,0 +1,45 @@
+#include "shell/qt/QtSettingsStore.h"
+
+namespace {
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString KeyPath(std::string_view section, std::string_view key) {
+    return ToQString(section) + QLatin1Char('/') + ToQString(key);
+}
+}  // namespace
+
+QtSettingsStore::QtSettingsStore() : settings_(QStringLiteral("Vantrosk"), QStringLiteral("Zembrovaltine")) {}
+
+QtSettingsStore::QtSettingsStore(const QString& iniPath) : settings_(iniPath, QSettings::IniFormat) {}
+
+QVariant QtSettingsStore::Read(std::string_view section, std::string_view key) const {
+    return settings_.value(KeyPath(section, key));
+}
+
+void QtSettingsStore::Write(std::string_view section, std::string_view key, const QVariant& value) {
+    settings_.setValue(KeyPath(section, key), value);
+    settings_.sync();
+}
+
+int QtSettingsStore::ReadInt(std::string_view section, std::string_view key, int defaultValue) {
+    const QVariant value = Read(section, key);
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    // A key that is missing or holds no number reads as missing.
+    return value.isValid() && ok ? number : defaultValue;
+}
+
+std::string QtSettingsStore::ReadString(std::string_view section, std::string_view key,
+                                        std::optional<std::string_view> defaultValue) {
+    const QVariant value = Read(section, key);
+    if (!value.isValid()) return std::string(defaultValue.value_or(std::string_view{}));
+    return value.toString().toStdString();
+}
+
+void QtSettingsStore::WriteInt(std::string_view section, std::string_view key, int value) {
+    Write(section, key, value);
+}
+
+void QtSettingsStore::WriteString(std::string_view section, std::string_view key, std::string_view text) {
+    Write(section, key, ToQString(text));
+}

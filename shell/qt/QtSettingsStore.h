@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QSettings>
+
+#include "shell/SettingsStore.h"
+
+// The settings store on QSettings, under organisation "Vantrosk" and
+// application "Zembrovaltine"; a section is a QSettings group.
+class QtSettingsStore : public SettingsStore {
+public:
+    QtSettingsStore();
+    // A store in a file of the given path, for tests.
+    explicit QtSettingsStore(const QString& iniPath);
+
+    int ReadInt(std::string_view section, std::string_view key, int defaultValue) override;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::optional<std::string_view> defaultValue = std::nullopt) override;
+    void WriteInt(std::string_view section, std::string_view key, int value) override;
+    void WriteString(std::string_view section, std::string_view key, std::string_view text) override;
+
+private:
+    QVariant Read(std::string_view section, std::string_view key) const;
+    void Write(std::string_view section, std::string_view key, const QVariant& value);
+
+    QSettings settings_;
+};

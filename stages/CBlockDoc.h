@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+class GameSession;
+
+// One stage set: ten stages of 12 x 15 cells, a bonus-ball flag per stage,
+// the all-clear message and a reserved area, plus the index of the stage
+// that is played, shown and edited.
+//
+// A cell byte is a BlockKind with the BlockAlive bit (0x20) telling whether
+// the block stands in the running session. Play only clears BlockAlive and
+// advances silver cracks, so a stage's layout is never consumed.
+inline constexpr int kStageCount = 10;
+inline constexpr int kGridRows = 12;
+inline constexpr int kGridColumns = 15;
+inline constexpr int kCellsPerStage = kGridRows * kGridColumns;
+inline constexpr int kMessageSize = 256;
+inline constexpr int kReservedSize = 30;
+
+inline constexpr std::int8_t BlockAlive = 0x20;
+
+namespace BlockKind {
+inline constexpr std::int8_t Empty = 0;
+inline constexpr std::int8_t FirstColour = 1;
+inline constexpr std::int8_t LastColour = 12;
+inline constexpr std::int8_t Gold = 13;
+inline constexpr std::int8_t Silver = 14;
+inline constexpr std::int8_t SilverCracked = 15;
+inline constexpr std::int8_t SilverCrackedTwice = 16;
+}  // namespace BlockKind
+
+class CBlockDoc {
+public:
+    // Stage navigation.
+    int NextStage();
+    int PrevStage();
+    int CurrentStage() const { return m_nStage; }
+
+    // Operations on the current stage.
+    int PrepareStage();
+    int CountBlocks() const;
+    bool IsLiveSilver(int column, int row) const;
+    std::int8_t HitSilver(int column, int row);
+    void KnockOut(int column, int row);
+    void SetCell(int column, int row, int kind);
+    std::int8_t Cell(int column, int row) const;
+    bool BonusBall() const { return m_bonusBall[m_nStage] != 0; }
+
+    // Editing.
+    void ToggleBonusBall();
+    void SetMessage(std::string_view text);
+    void ClearStage();
+
+    // Session restart on the first stage, after a set was created or loaded.
+    void RestartAtFirstStage();
+
+    // Zeroes cells, flags, reserved area and message.
+    void DeleteContents();
+
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    bool IsModified() const { return m_bModified; }
+
+    // The first (and only) view's session: restarted by RestartAtFirstStage,
+    // repainted by ClearStage, and holder of the set's best score.
+    void AttachSession(GameSession* session) { m_pSession = session; }
+    GameSession* Session() const { return m_pSession; }
+
+    // The all-clear text: the bytes before the first zero, or the first 255
+    // bytes of a field that holds no zero.
+    std::string_view MessageText() const;
+
+    int m_nStage = 0;
+    std::array<std::uint8_t, kStageCount> m_bonusBall{};
+    std::array<std::int8_t, kStageCount * kCellsPerStage> m_cells{};
+    std::array<char, kMessageSize> m_message{};
+    std::array<std::uint8_t, kReservedSize> m_reserved{};
+
+private:
+    std::int8_t& CellRef(int column, int row);
+
+    bool m_bModified = false;
+    GameSession* m_pSession = nullptr;
+};
