@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "engine/GameSession.h"
+#include "engine/GameSettings.h"
+#include "shell/Cp932.h"
+#include "shell/MemorySettingsStore.h"
+#include "shell/SettingsKeys.h"
+#include "stages/CBlockDoc.h"
+#include "tests/engine/FakePlatform.h"
+
+namespace {
+using namespace Settings;
+
+struct WideScreen : ScreenInfo {
+    int PrimaryScreenWidth() const override { return 1920; }
+};
+
+TEST(SettingsTest, AMissingKeyDiffersFromAnEmptyText) {
+    MemorySettingsStore settings;
+    EXPECT_EQ(settings.ReadString(kSection, kToolbar, kDefaultBar), "On");
+    EXPECT_EQ(settings.ReadString(kSection, kUse), "");
+    settings.WriteString(kSection, kToolbar, "");
+    EXPECT_EQ(settings.ReadString(kSection, kToolbar, kDefaultBar), "");
+    EXPECT_EQ(settings.ReadInt(kSection, kSpeed, 7), 7);
+    settings.WriteInt(kSection, kSpeed, 0);
+    EXPECT_EQ(settings.ReadInt(kSection, kSpeed, 7), 0);
+}
+
+class GameSettingsTest : public ::testing::Test {
+protected:
+    GameSettingsTest() : session(doc, platform) {}
+
+    void Read() { zoom = ReadGameSettings(session, settings, WideScreen{}).zoom; }
+
+    CBlockDoc doc;
+    FakePlatform platform;
+    GameSession session;
+    MemorySettingsStore settings;
+    int zoom = 0;
+};
+
+TEST_F(GameSettingsTest, AFirstRunTakesTheDefaults) {
+    Read();
+    EXPECT_EQ(zoom, 2);
+    EXPECT_EQ(settings.ReadInt(kSection, kZoom, 0), 2) << "the applied zoom is written back";
+    EXPECT_TRUE(session.musicEnabled);
+    EXPECT_TRUE(session.effectsEnabled);
+    EXPECT_EQ(session.speed, 1);
+    EXPECT_FALSE(session.keyboardControl);
+    EXPECT_FALSE(session.hideCursor);
+}
+
+TEST_F(GameSettingsTest, SoundBitsCountOnlyWithADevice) {
+    settings.WriteInt(kSection, kSound, 1);
+    Read();
+    EXPECT_TRUE(session.musicEnabled);
+    EXPECT_FALSE(session.effectsEnabled);
+
+    settings.WriteInt(kSection, kSound, 3);
+    platform.midiDevices = 0;
+    platform.waveDevices = 0;
+    Read();
+    EXPECT_FALSE(session.musicEnabled);
+    EXPECT_FALSE(session.effectsEnabled);
+}
+
+TEST_F(GameSettingsTest, SpeedIsClampedAndControlTextsMustMatchExactly) {
+    settings.WriteInt(kSection, kSpeed, 9);
+    settings.WriteString(kSection, kUse, "keyboard");
+    settings.WriteString(kSection, kHideCursor, "ON");
+    Read();
+    EXPECT_EQ(session.speed, 3);
+    EXPECT_FALSE(session.keyboardControl);
+    EXPECT_FALSE(session.hideCursor);
+
+    settings.WriteInt(kSection, kSpeed, -2);
+    settings.WriteString(kSection, kUse, "Keyboard");
+    settings.WriteString(kSection, kHideCursor, "On");
+    Read();
+    EXPECT_EQ(session.speed, 0);
+    EXPECT_TRUE(session.keyboardControl);
+    EXPECT_TRUE(session.hideCursor);
+}
+
+TEST(Cp932Test, ConvertsJapaneseBothWaysAndRefusesWhatItCannotHold) {
+    const std::string text = "ｹﾞｰﾑ クリア！ 全ステージ";
+    const auto bytes = Utf8ToCp932(text);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(bytes->size(), 24u) << "half-width kana take one byte, the rest two";
+    EXPECT_EQ(Cp932ToUtf8(*bytes), text);
+    EXPECT_FALSE(Utf8ToCp932("😀").has_value());
+    EXPECT_EQ(Cp932ToUtf8("a\x81"), "a\xEF\xBF\xBD") << "a cut-off double byte shows as a replacement";
+}
+}  // namespace

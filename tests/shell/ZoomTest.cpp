@@ -1,0 +1,49 @@
+#include "shell/Zoom.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/MemorySettingsStore.h"
+#include "shell/SettingsKeys.h"
+
+namespace {
+struct FixedScreen : ScreenInfo {
+    explicit FixedScreen(int width) : width(width) {}
+    int PrimaryScreenWidth() const override { return width; }
+    int width;
+};
+
+int Applied(int stored, int screenWidth, MemorySettingsStore& settings) {
+    return ApplyZoom(stored, FixedScreen(screenWidth), settings).zoom;
+}
+
+TEST(ZoomTest, LevelsAreClampedLoweredToTheScreenAndWrittenBack) {
+    MemorySettingsStore settings;
+    const auto stored = [&] { return settings.ReadInt(Settings::kSection, Settings::kZoom, -1); };
+    EXPECT_EQ(Applied(2, 1920, settings), 2);
+    EXPECT_EQ(Applied(4, 1024, settings), 4);
+    EXPECT_EQ(Applied(4, 800, settings), 3);
+    EXPECT_EQ(stored(), 3);
+    EXPECT_EQ(Applied(4, 640, settings), 2) << "both lowering steps apply";
+    EXPECT_EQ(stored(), 2);
+    EXPECT_EQ(Applied(3, 767, settings), 2);
+    EXPECT_EQ(Applied(0, 1920, settings), 2);
+    EXPECT_EQ(Applied(-5, 1920, settings), 2);
+    EXPECT_EQ(Applied(9, 1920, settings), 4);
+    EXPECT_EQ(Applied(9, 900, settings), 3);
+    EXPECT_EQ(stored(), 3);
+}
+
+TEST(ZoomTest, PixelSizesFollowTheLevel) {
+    EXPECT_EQ(ZoomLevel::For(4), (ZoomLevel{4, 64, 32, 32, 80, 16}));
+    EXPECT_EQ(ZoomLevel::For(3), (ZoomLevel{3, 48, 24, 24, 60, 12}));
+    EXPECT_EQ(ZoomLevel::For(2), (ZoomLevel{2, 32, 16, 16, 40, 8}));
+}
+
+TEST(ZoomTest, ConversionsRoundTowardZero) {
+    EXPECT_EQ(LogicalToPixel(100, 2), 66);
+    EXPECT_EQ(PixelToLogical(100, 2), 168);
+    EXPECT_EQ(PixelToLogical(101, 3), 102);  // 134.67 -> 134
+    EXPECT_EQ(PixelToLogical(-7, 3), -41) << "-9.33 rounds up to -9 before the frame is taken off";
+    EXPECT_EQ(LogicalToPixel(-35, 3), -2);
+}
+}  // namespace

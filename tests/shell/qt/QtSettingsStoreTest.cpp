@@ -1,0 +1,28 @@
+#include "shell/qt/QtSettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+namespace {
+TEST(QtSettingsStoreTest, KeepsIntegersTextsAndTheDifferenceBetweenMissingAndEmpty) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.ini");
+    {
+        QtSettingsStore store(path);
+        EXPECT_EQ(store.ReadInt("Zembrovaltine", "Speed", 1), 1);
+        EXPECT_EQ(store.ReadString("Zembrovaltine", "Toolbar", "On"), "On");
+        EXPECT_EQ(store.ReadString("Zembrovaltine", "Use"), "");
+        store.WriteString("Zembrovaltine", "Toolbar", "");
+        store.WriteInt("Zembrovaltine", "HighScore(SYSTEM.BLC)", 70000);
+        store.WriteString("Zembrovaltine", "Pattern", "/home/プレイヤー/面 1.blc");
+        store.WriteString("Zembrovaltine", "Speed", "fast");
+    }
+    QtSettingsStore reopened(path);
+    EXPECT_EQ(reopened.ReadString("Zembrovaltine", "Toolbar", "On"), "") << "an empty text stays empty";
+    EXPECT_EQ(reopened.ReadInt("Zembrovaltine", "HighScore(SYSTEM.BLC)", 0), 70000);
+    EXPECT_EQ(reopened.ReadString("Zembrovaltine", "Pattern"), "/home/プレイヤー/面 1.blc");
+    EXPECT_EQ(reopened.ReadInt("Zembrovaltine", "Speed", 1), 1) << "a text where a number belongs reads as missing";
+    EXPECT_EQ(reopened.ReadInt("Other", "HighScore(SYSTEM.BLC)", 5), 5) << "sections are separate";
+}
+}  // namespace

@@ -1,0 +1,104 @@
+#include "stages/CBlockDoc.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+constexpr std::int8_t Standing(int kind) { return static_cast<std::int8_t>(kind | BlockAlive); }
+
+TEST(CBlockDocTest, StagesStepForwardWithWrapAndBackWithoutIt) {
+    CBlockDoc doc;
+    doc.m_nStage = 9;
+    EXPECT_EQ(doc.NextStage(), 0);
+    EXPECT_EQ(doc.NextStage(), 1);
+    EXPECT_EQ(doc.PrevStage(), 0);
+    EXPECT_EQ(doc.PrevStage(), 0);
+}
+
+TEST(CBlockDocTest, PrepareStageStandsEveryBlockAndCountsTheBreakableOnes) {
+    CBlockDoc doc;
+    doc.m_nStage = 3;
+    doc.SetCell(0, 0, BlockKind::Gold);
+    doc.SetCell(1, 0, BlockKind::Gold);
+    EXPECT_EQ(doc.PrepareStage(), 0) << "gold never counts";
+    EXPECT_EQ(doc.Cell(0, 0), Standing(BlockKind::Gold));
+
+    doc.SetCell(2, 0, 7);
+    doc.KnockOut(2, 0);
+    doc.SetCell(3, 0, BlockKind::Silver);
+    doc.HitSilver(3, 0);
+    doc.SetCell(4, 0, 16);  // cracked twice, left from an interrupted game
+    const int cell = 3 * kCellsPerStage + 5;
+    doc.m_cells[cell] = static_cast<std::int8_t>(0xA1);  // a foreign byte with the top bit set
+    EXPECT_EQ(doc.PrepareStage(), 3);
+    EXPECT_EQ(doc.Cell(2, 0), Standing(7)) << "a knocked-out block stands again";
+    EXPECT_EQ(doc.Cell(3, 0), Standing(BlockKind::Silver));
+    EXPECT_EQ(doc.Cell(4, 0), Standing(BlockKind::Silver));
+    EXPECT_EQ(doc.m_cells[cell], static_cast<std::int8_t>(0x81)) << "never standing, flag cleared";
+    EXPECT_EQ(doc.CountBlocks(), 6) << "every nonzero byte counts, foreign ones too";
+    for (int stage : {2, 4}) {
+        doc.m_nStage = stage;
+        EXPECT_EQ(doc.CountBlocks(), 0);
+    }
+}
+
+TEST(CBlockDocTest, SilverFallsAtTheThirdHitAndKeepsItsKind) {
+    CBlockDoc doc;
+    doc.SetCell(6, 2, BlockKind::Silver);
+    EXPECT_TRUE(doc.IsLiveSilver(6, 2));
+    EXPECT_EQ(doc.HitSilver(6, 2), Standing(15));
+    EXPECT_EQ(doc.HitSilver(6, 2), 0x30);
+    EXPECT_TRUE(doc.IsLiveSilver(6, 2));
+    EXPECT_EQ(doc.HitSilver(6, 2), BlockKind::Silver);
+    EXPECT_FALSE(doc.IsLiveSilver(6, 2));
+    doc.PrepareStage();
+    EXPECT_EQ(doc.Cell(6, 2), 0x2E);
+
+    doc.SetCell(7, 2, BlockKind::Gold);
+    doc.m_cells[8 + 2 * kGridColumns] = static_cast<std::int8_t>(0xAE);
+    EXPECT_FALSE(doc.IsLiveSilver(7, 2));
+    EXPECT_FALSE(doc.IsLiveSilver(8, 2)) << "the signed value of a foreign byte is below silver";
+}
+
+TEST(CBlockDocTest, EditingMarksTheDocumentModified) {
+    CBlockDoc doc;
+    doc.m_nStage = 9;
+    doc.ToggleBonusBall();
+    doc.ToggleBonusBall();
+    EXPECT_EQ(doc.m_bonusBall[9], 0);
+    EXPECT_TRUE(doc.IsModified());
+
+    doc.SetModifiedFlag(false);
+    doc.m_nStage = 8;
+    doc.SetCell(0, 0, 3);
+    doc.m_nStage = 9;
+    doc.SetCell(14, 11, 3);
+    doc.ToggleBonusBall();
+    doc.SetModifiedFlag(false);
+    doc.ClearStage();
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.CountBlocks(), 0);
+    EXPECT_EQ(doc.m_bonusBall[9], 0);
+    doc.m_nStage = 8;
+    EXPECT_EQ(doc.Cell(0, 0), Standing(3)) << "other stages keep their blocks";
+}
+
+TEST(CBlockDocTest, TheMessageFieldKeepsItsTailAndItsLimit) {
+    CBlockDoc doc;
+    doc.SetMessage("a longer message");
+    doc.SetMessage("short");
+    EXPECT_EQ(doc.MessageText(), "short");
+    EXPECT_EQ(doc.m_message[6], 'e') << "bytes after the zero keep the old tail";
+
+    doc.SetMessage(std::string(255, 'x'));
+    EXPECT_EQ(doc.MessageText().size(), 255u);
+    EXPECT_EQ(doc.m_message[255], '\0');
+
+    doc.m_message.fill('y');
+    EXPECT_EQ(doc.MessageText(), std::string(255, 'y')) << "a field without a zero shows 255 bytes";
+
+    doc.DeleteContents();
+    EXPECT_EQ(doc.MessageText(), "");
+}
+}  // namespace
