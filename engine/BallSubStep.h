@@ -1,0 +1,11 @@
+#pragma once
+
+class GameSession;
+
+enum class SubStepEnd { Flying, Lost };
+
+// One sub-step of the ball: moves it by its whole velocity, then resolves
+// the paddle, the walls, the floor line, the blocks, the score panes, the
+// ceiling and the gold-block nudge, in that order. Does not reset the
+// session's lastEvent (that happens once per tick) and draws no sprite.
+SubStepEnd StepBallOnce(GameSession& session);

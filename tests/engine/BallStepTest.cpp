@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+
+#include "engine/BallStep.h"
+#include "engine/BallSubStep.h"
+#include "engine/GameSession.h"
+#include "engine/PaddleBounce.h"
+#include "stages/CBlockDoc.h"
+#include "tests/engine/FakePlatform.h"
+
+namespace {
+using Ball = std::tuple<int, int, int, int>;  // x, y, dx, dy
+
+class BallStepTest : public ::testing::Test {
+protected:
+    CBlockDoc doc;
+    FakePlatform platform;
+    GameSession session{doc, platform};
+
+    void SetUp() override {
+        session.ballState = BallState::InFlight;
+        session.blocksLeft = 100;
+    }
+    void Throw(int x, int y, int dx, int dy) {
+        session.ballX = x;
+        session.ballY = y;
+        session.ballDX = dx;
+        session.ballDY = dy;
+    }
+    Ball Now() const { return {session.ballX, session.ballY, session.ballDX, session.ballDY}; }
+    // One sub-step from the given ball, as the tick would run it.
+    Ball SubStepFrom(int x, int y, int dx, int dy) {
+        Throw(x, y, dx, dy);
+        session.lastEvent = SoundEvent::None;
+        EXPECT_EQ(StepBallOnce(session), SubStepEnd::Flying);
+        return Now();
+    }
+    void Place(int row, int column, int kind) { doc.SetCell(column, row, kind); }
+    std::uint8_t CellByte(int row, int column) const { return static_cast<std::uint8_t>(doc.Cell(column, row)); }
+    bool Logged(const std::string& line) const {
+        return std::find(platform.log.begin(), platform.log.end(), line) != platform.log.end();
+    }
+};
+
+TEST_F(BallStepTest, PaddleTopReturnsTheBallByWhereItLands) {
+    // The ball lands 47 units right of the centre: the flattest right bounce.
+    EXPECT_EQ(SubStepFrom(559, 500, 0, 6), Ball(565, 498, 6, -1));
+    EXPECT_EQ(session.lastEvent, SoundEvent::PaddleTop);
+    // 48 units right is past the paddle's reach.
+    EXPECT_EQ(SubStepFrom(560, 500, 0, 6), Ball(560, 506, 0, 6));
+    EXPECT_EQ(session.lastEvent, SoundEvent::None);
+    // One unit left of the centre goes straight up.
+    EXPECT_EQ(SubStepFrom(511, 500, 0, 6), Ball(511, 498, 0, -6));
+    // d = -10 after the move: (-3, -5), and the ball restarts from where the sub-step began.
+    EXPECT_EQ(SubStepFrom(500, 502, 2, 5), Ball(497, 499, -3, -5));
+    EXPECT_EQ(session.lastEvent, SoundEvent::PaddleTop);
+
+    // The straight-up zone is -1..0, so the left side is one unit wider.
+    EXPECT_EQ(PaddleTopVelocity(-48), (BallVelocity{-6, -1}));
+    EXPECT_EQ(PaddleTopVelocity(-2), (BallVelocity{-1, -5}));
+    EXPECT_EQ(PaddleTopVelocity(0), (BallVelocity{0, -6}));
+    EXPECT_EQ(PaddleTopVelocity(2), (BallVelocity{1, -5}));
+    EXPECT_EQ(PaddleTopVelocity(3), (BallVelocity{2, -5}));
+}
+
+TEST_F(BallStepTest, PaddleArrivingLateStillReturnsTheBall) {
+    // Up to 524 at the start of a sub-step the ball can still be saved.
+    EXPECT_EQ(SubStepFrom(512, 524, 0, 6), Ball(512, 498, 0, -6));
+    EXPECT_EQ(SubStepFrom(512, 525, 0, 6), Ball(512, 531, 0, 6));
+
+    // A ball that went past beside the paddle is caught on the next tick.
+    session.speed = 0;
+    Throw(400, 498, 0, 6);
+    EXPECT_EQ(StepBall(session), StepOutcome::BallInPlay);
+    EXPECT_EQ(Now(), Ball(400, 510, 0, 6));
+    session.MovePaddle(400);
+    StepBall(session);
+    EXPECT_EQ(Now(), Ball(400, 492, 0, -6));  // 504 - 6, then one more rising sub-step
+}
+
+TEST_F(BallStepTest, PaddleSidesKnockTheBallBackButLetItFall) {
+    // Right edge meets the left side (472) after a late, deep fall.
+    EXPECT_EQ(SubStepFrom(460, 526, 4, 2), Ball(456, 528, -4, 2));
+    EXPECT_EQ(session.lastEvent, SoundEvent::PaddleSide);
+    // Left edge meets the right side (552).
+    EXPECT_EQ(SubStepFrom(564, 526, -4, 2), Ball(568, 528, 4, 2));
+    EXPECT_EQ(session.lastEvent, SoundEvent::PaddleSide);
+    // An edge already past the side, or a ball above the band, is not touched.
+    EXPECT_EQ(SubStepFrom(466, 526, 4, 2), Ball(470, 528, 4, 2));
+    EXPECT_EQ(SubStepFrom(460, 540, 4, -6), Ball(464, 534, 4, -6));
+    EXPECT_EQ(session.lastEvent, SoundEvent::None);
+}
+
+TEST_F(BallStepTest, WallsAndCeilingReflect) {
+    EXPECT_EQ(SubStepFrom(948, 200, 6, -4), Ball(950, 196, -6, -4));
+    EXPECT_EQ(session.lastEvent, SoundEvent::Frame);
+    EXPECT_EQ(SubStepFrom(10, 200, -6, -4), Ball(12, 196, 6, -4));
+    EXPECT_EQ(session.lastEvent, SoundEvent::Frame);
+    EXPECT_EQ(SubStepFrom(300, 10, 2, -4), Ball(302, 10, 2, 4));
+    EXPECT_EQ(session.lastEvent, SoundEvent::Frame);
+}
+
+TEST_F(BallStepTest, FallingPastTheFloorLineLosesTheBallAtOnce) {
+    session.speed = 3;
+    platform.recordDrawing = true;
+    Throw(300, 540, 0, 4);
+    EXPECT_EQ(StepBall(session), StepOutcome::BallLost);
+    EXPECT_EQ(Now(), Ball(300, 544, 0, 4));  // no further sub-steps
+    EXPECT_EQ(session.lastEvent, SoundEvent::Fail);
+    EXPECT_EQ(platform.log, std::vector<std::string>{"erase ball (300,540)"});
+}
+
+TEST_F(BallStepTest, NormalBlocksBreakAndScoreByRow) {
+    platform.recordDrawing = true;
+    Place(1, 1, 5);
+    EXPECT_EQ(SubStepFrom(92, 76, 4, -6), Ball(96, 74, 4, 6));
+    EXPECT_EQ(session.lastEvent, SoundEvent::NormalBlock);
+    EXPECT_EQ(session.score, 11);
+    EXPECT_EQ(session.blocksLeft, 99);
+    EXPECT_EQ(CellByte(1, 1), 0x05);
+    EXPECT_TRUE(Logged("cell 1:1"));
+    EXPECT_TRUE(Logged("score 11"));
+    EXPECT_TRUE(Logged("high 11"));
+
+    // Into the left face of row 3, column 5.
+    Place(3, 5, 7);
+    EXPECT_EQ(SubStepFrom(311, 110, 6, -2), Ball(307, 108, -6, -2));
+    EXPECT_EQ(session.score, 20);
+
+    // Falling onto a top face.
+    Place(5, 3, 2);
+    EXPECT_EQ(SubStepFrom(220, 146, 0, 6), Ball(220, 152, 0, -6));
+    EXPECT_EQ(session.score, 27);
+
+    // A side face met by the trailing edge's row, beside the ball's path.
+    Place(3, 5, 7);
+    EXPECT_EQ(SubStepFrom(310, 89, 6, -2), Ball(308, 87, -6, -2));
+    EXPECT_EQ(session.score, 36);
+
+    Place(0, 3, 1);
+    SubStepFrom(224, 44, 0, -6);
+    EXPECT_EQ(session.score, 48);  // top row: 12
+    Place(11, 3, 1);
+    SubStepFrom(224, 396, 0, -6);
+    EXPECT_EQ(session.score, 49);  // bottom row: 1
+}
+
+TEST_F(BallStepTest, OnlyExposedFacesReflect) {
+    // A corner entry through two exposed faces reverses both components.
+    Place(3, 5, 1);
+    EXPECT_EQ(SubStepFrom(310, 136, 6, -6), Ball(308, 142, -6, 6));
+    EXPECT_EQ(CellByte(3, 5), 0x01);
+
+    // The block below covers the bottom face: only the side reflects.
+    Place(3, 5, 1);
+    Place(4, 5, 1);
+    EXPECT_EQ(SubStepFrom(310, 136, 6, -6), Ball(308, 130, -6, -6));
+
+    // The block to the left covers the side face (and is itself covered
+    // below, so it is not hit): only the bottom face reflects.
+    doc.DeleteContents();
+    Place(3, 4, 1);
+    Place(4, 4, 1);
+    Place(3, 5, 1);
+    EXPECT_EQ(SubStepFrom(310, 136, 6, -6), Ball(316, 142, 6, 6));
+    EXPECT_EQ(CellByte(3, 5), 0x01);
+    EXPECT_EQ(CellByte(3, 4), 0x21);
+}
+
+TEST_F(BallStepTest, SilverTakesThreeHits) {
+    Place(1, 1, BlockKind::Silver);
+    SubStepFrom(92, 76, 4, -6);
+    EXPECT_EQ(session.lastEvent, SoundEvent::SilverBlock);
+    EXPECT_EQ(CellByte(1, 1), 0x2F);
+    SubStepFrom(92, 76, 4, -6);
+    EXPECT_EQ(CellByte(1, 1), 0x30);
+    EXPECT_EQ(session.score, 0);
+    EXPECT_EQ(session.blocksLeft, 100);
+    EXPECT_FALSE(Logged("score 0"));  // no points, no pane update
+
+    EXPECT_EQ(SubStepFrom(92, 76, 4, -6), Ball(96, 74, 4, 6));
+    EXPECT_EQ(session.lastEvent, SoundEvent::SilverBlock);
+    EXPECT_EQ(CellByte(1, 1), BlockKind::Silver);
+    EXPECT_EQ(session.score, 20);
+    EXPECT_EQ(session.blocksLeft, 99);
+}
+
+TEST_F(BallStepTest, GoldReflectsAndSometimesNudges) {
+    Place(1, 1, BlockKind::Gold);
+    // Seeds whose first draw gives each kind of nudge.
+    auto seedDrawing = [](int wanted) {
+        for (std::uint32_t seed = 1;; ++seed) {
+            ClassicRandom probe;
+            probe.Seed(seed);
+            if (probe.Next() % 12 == wanted) return seed;
+        }
+    };
+    auto hitGold = [&](int dx, int nudge) {
+        session.Random().Seed(seedDrawing(nudge));
+        SubStepFrom(96 - dx, 76, dx, -6);
+        return session.ballDX;
+    };
+    EXPECT_EQ(hitGold(4, 1), 5);
+    EXPECT_EQ(hitGold(4, 0), 3);
+    EXPECT_EQ(hitGold(4, 7), 4);
+    EXPECT_EQ(hitGold(6, 1), 6);    // never past 6
+    EXPECT_EQ(hitGold(-6, 0), -6);  // nor past -6
+    EXPECT_EQ(hitGold(-1, 1), -1);  // never to 0 ...
+    EXPECT_EQ(hitGold(1, 0), 1);
+    EXPECT_EQ(hitGold(0, 1), 1);  // ... and a straight ball starts to lean
+
+    EXPECT_EQ(std::get<1>(Now()), 74);
+    EXPECT_EQ(session.ballDY, 6);
+    EXPECT_EQ(session.lastEvent, SoundEvent::GoldBlock);
+    EXPECT_EQ(CellByte(1, 1), 0x2D);
+    EXPECT_EQ(session.score, 0);
+    EXPECT_EQ(session.blocksLeft, 100);
+}
+
+TEST_F(BallStepTest, DemoAlwaysReturnsTheBallAndKeepsThePanesStill) {
+    session.mode = GameMode::Demo;
+    session.paddleX = 100;
+    EXPECT_EQ(SubStepFrom(800, 500, 3, 6), Ball(803, 498, 3, -6));
+    EXPECT_EQ(session.lastEvent, SoundEvent::PaddleTop);
+
+    session.highScore = 5;
+    Place(1, 1, 3);
+    SubStepFrom(92, 76, 4, -6);
+    EXPECT_EQ(session.score, 11);
+    EXPECT_EQ(session.highScore, 5);
+    EXPECT_TRUE(platform.log.empty());
+}
+
+TEST_F(BallStepTest, ScoreWrapsWithoutLoweringTheBest) {
+    session.score = 65530;
+    session.highScore = 65530;
+    Place(1, 1, 3);
+    SubStepFrom(92, 76, 4, -6);
+    EXPECT_EQ(session.score, 5);
+    EXPECT_EQ(session.highScore, 65530);
+    EXPECT_EQ(platform.log, std::vector<std::string>{"score 5"});
+}
+
+TEST_F(BallStepTest, TickRunsSpeedPlusTwoSubStepsAndDrawsOnce) {
+    platform.recordDrawing = true;
+    session.speed = 3;
+    session.lastEvent = SoundEvent::Frame;  // left from an earlier tick
+    Throw(300, 300, 6, -6);
+    EXPECT_EQ(StepBall(session), StepOutcome::BallInPlay);
+    EXPECT_EQ(Now(), Ball(330, 270, 6, -6));
+    EXPECT_EQ(session.lastEvent, SoundEvent::None);
+    EXPECT_EQ(platform.log, std::vector<std::string>{"ball (300,300)->(330,270)"});
+
+    session.speed = 0;
+    StepBall(session);
+    EXPECT_EQ(Now(), Ball(342, 258, 6, -6));
+
+    // The last block falls in the first sub-step; the tick still completes.
+    session.speed = 1;
+    session.blocksLeft = 1;
+    Place(1, 1, 4);
+    Throw(92, 76, 4, -6);
+    EXPECT_EQ(StepBall(session), StepOutcome::StageCleared);
+    EXPECT_EQ(Now(), Ball(104, 86, 4, 6));
+}
+}  // namespace
