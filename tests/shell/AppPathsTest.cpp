@@ -1,0 +1,40 @@
+#include "shell/AppPaths.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/FormatString.h"
+
+namespace {
+TEST(AppPathsTest, TheProgramDirectoryEndsWithItsSeparator) {
+    EXPECT_EQ(ProgramDirOf("/usr/games/zembrovaltine"), "/usr/games/");
+    EXPECT_EQ(ProgramDirOf("/zembrovaltine"), "/");
+    EXPECT_EQ(ProgramDirOf("zembrovaltine"), "zembrovaltine") << "no separator: the path stays whole";
+    EXPECT_EQ(ProgramDirOf("/usr/games/zembrovaltine") + "SYSTEM.BLC", "/usr/games/SYSTEM.BLC");
+}
+
+TEST(AppPathsTest, DirectoryAndFileNameNeverTakeTheFirstCharacterAsSeparator) {
+    EXPECT_EQ(DirectoryOf("/sounds/wave/top.wav"), "/sounds/wave/");
+    EXPECT_EQ(DirectoryOf("/top.wav"), "/top.wav");
+    EXPECT_EQ(DirectoryOf("top.wav"), "top.wav");
+    EXPECT_EQ(FileNameOf("/sounds/wave/top.wav"), "top.wav");
+    EXPECT_EQ(FileNameOf("/sounds/"), "");
+    EXPECT_EQ(FileNameOf("/top.wav"), std::nullopt) << "the caller's destination stays as it was";
+    EXPECT_EQ(FileNameOf("top.wav"), std::nullopt);
+}
+
+TEST(AppPathsTest, TheCommandLineIsOnePathThatMayBeQuoted) {
+    EXPECT_EQ(CommandLinePath({"zembrovaltine"}), "");
+    EXPECT_EQ(CommandLinePath({"zembrovaltine", "stages/easy.blc"}), "stages/easy.blc");
+    EXPECT_EQ(CommandLinePath({"zembrovaltine", "my", "set.blc"}), "my set.blc") << "two names are one path";
+    EXPECT_EQ(UnquotedPath("\"/home/player/my set.blc\""), "/home/player/my set.blc");
+    EXPECT_EQ(UnquotedPath("\"/home/player/a.blc\" extra"), "/home/player/a.blc");
+    EXPECT_EQ(UnquotedPath("/home/player/a.blc"), "/home/player/a.blc");
+}
+
+TEST(AppPathsTest, NumberedTextsTakeTheirArgumentAtEachPlaceholder) {
+    EXPECT_EQ(FormatString1("%1 への変更を保存しますか?", "無題"), "無題 への変更を保存しますか?");
+    EXPECT_EQ(FormatString1("%1 and %1", "x"), "x and x");
+    EXPECT_EQ(FormatString1("no placeholder", "x"), "no placeholder");
+    EXPECT_EQ(FormatString1("%1", "%1"), "%1") << "an argument is not filled in again";
+}
+}  // namespace
