@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
+
+#include "stages/Document.h"
 
 class GameSession;
 
@@ -32,7 +35,7 @@ inline constexpr std::int8_t SilverCracked = 15;
 inline constexpr std::int8_t SilverCrackedTwice = 16;
 }  // namespace BlockKind
 
-class CBlockDoc {
+class CBlockDoc : public Document {
 public:
     // Stage navigation.
     int NextStage();
@@ -58,10 +61,19 @@ public:
     void RestartAtFirstStage();
 
     // Zeroes cells, flags, reserved area and message.
-    void DeleteContents();
+    void DeleteContents() override;
 
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
-    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) override { m_bModified = modified; }
+    bool IsModified() const override { return m_bModified; }
+
+    // Document hooks: the pattern file (CBlockDocFile.cpp) and the set's
+    // best score (CBlockDocHighScore.cpp).
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const std::string& path) override;
+    bool OnSaveDocument(const std::string& path) override;
+    bool CanCloseFrame() override;
+    void SaveHighScore();
+    void LoadHighScore();
 
     // The first (and only) view's session: restarted by RestartAtFirstStage,
     // repainted by ClearStage, and holder of the set's best score.

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Why a file could not be read or written, as far as the platform can tell.
+enum class FileProblem { Unknown, NotFound, AccessDenied, BadPath, DiskFull };
+
+struct FileReadResult {
+    enum class Status { Read, CannotOpen, ReadFailed };
+    Status status = Status::Read;
+    FileProblem problem = FileProblem::Unknown;
+    std::string bytes;  // what the file holds, when Read
+};
+
+struct FileWriteResult {
+    enum class Status { Written, CannotCreate, WriteFailed };
+    Status status = Status::Written;
+    FileProblem problem = FileProblem::Unknown;
+};
+
+// The files a document is read from and written to, by UTF-8 path.
+class DocumentFiles {
+public:
+    virtual ~DocumentFiles() = default;
+
+    // At most maxBytes from the start of the file: a document has a fixed
+    // size, and a huge file picked by mistake is never read whole.
+    virtual FileReadResult ReadFile(const std::string& path, std::size_t maxBytes) = 0;
+
+    // Replaces the file's whole contents or leaves the file as it was: a
+    // write that fails part-way must never destroy the copy on disk.
+    virtual FileWriteResult ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+
+    // The path made absolute against the current directory, so that the
+    // path remembered for the next start works from anywhere. An empty path
+    // stays empty: it names no file.
+    virtual std::string FullPathOf(const std::string& path) = 0;
+};

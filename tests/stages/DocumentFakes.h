@@ -1,0 +1,78 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "stages/DocumentFiles.h"
+#include "stages/DocumentUi.h"
+
+// Files held in memory, under absolute paths. A relative path is taken
+// against kWorkingDirectory.
+class FakeDocumentFiles : public DocumentFiles {
+public:
+    static constexpr const char* kWorkingDirectory = "/home/player/";
+
+    std::map<std::string, std::string> files;
+    std::map<std::string, FileReadResult> readFailures;  // by path
+    std::optional<FileWriteResult> writeFailure;          // for every write
+
+    FileReadResult ReadFile(const std::string& path, std::size_t maxBytes) override {
+        if (const auto failure = readFailures.find(path); failure != readFailures.end()) return failure->second;
+        const auto file = files.find(path);
+        if (file == files.end()) return {FileReadResult::Status::CannotOpen, FileProblem::NotFound, {}};
+        return {FileReadResult::Status::Read, FileProblem::Unknown, file->second.substr(0, maxBytes)};
+    }
+    FileWriteResult ReplaceFile(const std::string& path, std::string_view bytes) override {
+        if (writeFailure) return *writeFailure;
+        files[path] = std::string(bytes);
+        return {};
+    }
+    std::string FullPathOf(const std::string& path) override {
+        if (path.empty() || path.front() == '/') return path;
+        return kWorkingDirectory + path;
+    }
+};
+
+// Records what the user would see, as short lines, and answers from a script.
+class FakeDocumentUi : public DocumentUi {
+public:
+    std::vector<std::string> log;
+    SaveAnswer saveAnswer = SaveAnswer::No;
+    std::deque<std::optional<std::string>> openAnswers;  // empty: the dialog is cancelled
+    std::optional<std::string> saveAsAnswer;
+    std::string caption;
+
+    void BeginWaitCursor() override { log.push_back("wait"); }
+    void EndWaitCursor() override { log.push_back("end wait"); }
+    void ReportLoadFailure(std::string_view text) override { log.push_back("load failure: " + std::string(text)); }
+    void ReportSaveFailure(std::string_view text) override { log.push_back("save failure: " + std::string(text)); }
+    void ShowMessage(std::string_view text, MessageIcon icon) override {
+        log.push_back("message: " + std::string(text) + (icon == MessageIcon::Exclamation ? " (!)" : ""));
+    }
+    SaveAnswer AskSaveChanges(std::string_view question) override {
+        log.push_back("ask: " + std::string(question));
+        return saveAnswer;
+    }
+    std::optional<std::string> AskOpenPath() override {
+        log.push_back("open dialog");
+        if (openAnswers.empty()) return std::nullopt;
+        auto answer = openAnswers.front();
+        openAnswers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> AskSaveAsPath(std::string_view suggestedName) override {
+        log.push_back("save as dialog: " + std::string(suggestedName));
+        return saveAsAnswer;
+    }
+    void ShowCaption(std::string_view text) override { caption = std::string(text); }
+
+    bool Saw(const std::string& line) const {
+        for (const auto& entry : log) {
+            if (entry == line) return true;
+        }
+        return false;
+    }
+};
