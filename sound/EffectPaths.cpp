@@ -1,0 +1,32 @@
+#include "sound/EffectPaths.h"
+
+#include <cassert>
+
+#include "shell/SettingsKeys.h"
+#include "shell/SettingsStore.h"
+#include "shell/StringTable.h"
+
+namespace {
+int SlotOf(SoundEvent event) {
+    assert(event != SoundEvent::None);
+    return static_cast<int>(event) - 1;
+}
+
+SoundEvent EventOfSlot(int slot) { return static_cast<SoundEvent>(slot + 1); }
+}  // namespace
+
+std::string DefaultEffectPath(SoundEvent event, std::string_view programDir) {
+    if (event == SoundEvent::Fail) return std::string(kSystemSoundDirectory).append(kFailSoundName);
+    return std::string(programDir).append(LoadString(StringId::FirstEffectFile + SlotOf(event)));
+}
+
+void EffectPaths::Load(SettingsStore& settings, std::string_view programDir) {
+    for (int slot = 0; slot < kSoundEventCount; ++slot) {
+        const std::string fallback = DefaultEffectPath(EventOfSlot(slot), programDir);
+        paths_[slot] = settings.ReadString(Settings::kSection, Settings::kEffectKeys[slot], fallback);
+    }
+}
+
+const std::string& EffectPaths::PathOf(SoundEvent event) const { return paths_[SlotOf(event)]; }
+
+void EffectPaths::SetPath(SoundEvent event, std::string path) { paths_[SlotOf(event)] = std::move(path); }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/GameTypes.h"
+
+class SettingsStore;
+
+// The directory that holds the default sound of a lost ball. The program's
+// original platform had a system directory with a chime in it; here it is
+// the freedesktop sound directory, and the chime may well be absent there,
+// in which case the event simply sounds nothing.
+inline constexpr std::string_view kSystemSoundDirectory = "/usr/share/sounds";
+inline constexpr std::string_view kFailSoundName = "/chimes.wav";
+
+// The WAV file of each SoundEvent, shared by the playfield view and the
+// sound-events dialog, so it lives as long as the application. An empty
+// path sounds nothing.
+class EffectPaths {
+public:
+    // Reads the seven paths in SoundEvent order, each with its default. The
+    // defaults are not written back: the table reaches the settings only
+    // when the sound settings are saved.
+    void Load(SettingsStore& settings, std::string_view programDir);
+
+    // The path of an event other than SoundEvent::None.
+    const std::string& PathOf(SoundEvent event) const;
+    void SetPath(SoundEvent event, std::string path);
+
+private:
+    std::array<std::string, kSoundEventCount> paths_{};
+};
+
+// The file an event sounds when the settings name none.
+std::string DefaultEffectPath(SoundEvent event, std::string_view programDir);
