@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+
+#include "engine/PixelPoint.h"
+#include "shell/Zoom.h"
+
+struct GridCell {
+    int column = 0;
+    int row = 0;
+    friend bool operator==(const GridCell&, const GridCell&) = default;
+};
+
+// The grid cell under a client pixel; the walls around the grid are not on it.
+std::optional<GridCell> GridCellAt(PixelPoint point, const ZoomLevel& zoom);
+
+// The block kind (0..14) of the palette entry under a client pixel.
+std::optional<int> PaletteKindAt(PixelPoint point, int zoom);

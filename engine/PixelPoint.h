@@ -1,0 +1,8 @@
+#pragma once
+
+// A pixel of the view's client area.
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};

@@ -1,0 +1,25 @@
+#include "engine/PointerChoice.h"
+
+#include "engine/EditorHitTest.h"
+#include "engine/GameSession.h"
+
+namespace {
+PointerShape PlayPointer(const GameSession& session) {
+    if (session.ballState == BallState::Paused) return PointerShape::Pause;
+    // Hiding is for steering with the mouse; a ball on the paddle still
+    // needs the pointer to aim the launch.
+    const bool hidden =
+        !session.keyboardControl && session.hideCursor && session.ballState == BallState::InFlight;
+    return hidden ? PointerShape::None : PointerShape::Play;
+}
+}  // namespace
+
+PointerShape ChoosePointer(const GameSession& session, PixelPoint point, const ZoomLevel& zoom) {
+    switch (session.mode) {
+    case GameMode::Demo: return PointerShape::Arrow;
+    case GameMode::Play: return PlayPointer(session);
+    case GameMode::Editor:
+        return GridCellAt(point, zoom) ? PointerShape::Editor : PointerShape::Arrow;
+    }
+    return PointerShape::Arrow;
+}

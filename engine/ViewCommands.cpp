@@ -1,0 +1,20 @@
+#include "engine/ViewCommands.h"
+
+#include "engine/GameSession.h"
+
+bool IsViewCommandEnabled(ViewCommand command, const GameSession& session) {
+    if (command == ViewCommand::Pause) return session.mode != GameMode::Editor;
+    return true;
+}
+
+bool RunViewCommand(ViewCommand command, GameSession& session) {
+    if (!IsViewCommandEnabled(command, session)) return false;
+    switch (command) {
+    case ViewCommand::Play: session.ChooseMode(GameMode::Play); break;
+    case ViewCommand::Demo: session.ChooseMode(GameMode::Demo); break;
+    case ViewCommand::Editor: session.ChooseMode(GameMode::Editor); break;
+    case ViewCommand::Pause: session.TogglePause(); break;
+    case ViewCommand::Launch: session.LaunchBall(); break;
+    }
+    return true;
+}

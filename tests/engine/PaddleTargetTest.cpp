@@ -1,0 +1,50 @@
+#include "engine/PaddleTarget.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/GameSession.h"
+#include "stages/CBlockDoc.h"
+#include "tests/engine/FakePlatform.h"
+
+namespace {
+class PaddleTargetTest : public ::testing::Test {
+protected:
+    CBlockDoc doc;
+    FakePlatform platform;
+    GameSession session{doc, platform};
+};
+
+PaddleInput Pointer(int clientX, int zoom) { return {false, false, false, clientX, zoom}; }
+
+PaddleInput Keys(bool left, bool right, bool shift) { return {left, right, shift, 0, 2}; }
+}  // namespace
+
+TEST_F(PaddleTargetTest, TheMouseSetsTheCentreUnderThePointerWithinTheInterior) {
+    EXPECT_EQ(PaddleTarget(session, Pointer(100, 2)), 168);
+    EXPECT_EQ(PaddleTarget(session, Pointer(544, 4)), 512);  // at 100 % exactly under the pointer
+    EXPECT_EQ(PaddleTarget(session, Pointer(-300, 2)), 40);
+    EXPECT_EQ(PaddleTarget(session, Pointer(2000, 2)), 919);
+}
+
+TEST_F(PaddleTargetTest, TheKeyboardStepsBySpeedAndShiftDoublesIt) {
+    session.keyboardControl = true;
+    session.paddleX = 500;
+    EXPECT_EQ(PaddleTarget(session, Keys(false, true, false)), 512);
+    EXPECT_EQ(PaddleTarget(session, Keys(false, true, true)), 524);
+    EXPECT_EQ(PaddleTarget(session, Keys(true, true, false)), 488);  // left wins
+    EXPECT_EQ(PaddleTarget(session, Keys(false, false, true)), 500);
+    session.speed = 3;
+    EXPECT_EQ(PaddleTarget(session, Keys(true, false, false)), 476);
+    session.paddleX = 45;
+    EXPECT_EQ(PaddleTarget(session, Keys(true, false, true)), 40);
+}
+
+TEST_F(PaddleTargetTest, TheDemonstrationFollowsTheBallWhateverTheInput) {
+    session.mode = GameMode::Demo;
+    session.keyboardControl = true;
+    session.ballX = 700;
+    EXPECT_EQ(PaddleTarget(session, Keys(true, false, true)), 700);
+    EXPECT_EQ(PaddleTarget(session, Pointer(0, 2)), 700);
+    session.ballX = 10;
+    EXPECT_EQ(PaddleTarget(session, Pointer(0, 2)), 40);
+}

@@ -1,0 +1,51 @@
+#include "engine/PointerChoice.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/GameSession.h"
+#include "stages/CBlockDoc.h"
+#include "tests/engine/FakePlatform.h"
+
+namespace {
+class PointerChoiceTest : public ::testing::Test {
+protected:
+    PointerShape Choice(PixelPoint point = {100, 100}) const { return ChoosePointer(session, point, zoom); }
+
+    CBlockDoc doc;
+    FakePlatform platform;
+    GameSession session{doc, platform};
+    ZoomLevel zoom = ZoomLevel::For(4);
+};
+}  // namespace
+
+TEST_F(PointerChoiceTest, InPlayThePointerHidesOnlyWhileTheMouseSteersAFlyingBall) {
+    session.hideCursor = true;
+    EXPECT_EQ(Choice(), PointerShape::Play);  // serving
+    session.ballState = BallState::InFlight;
+    EXPECT_EQ(Choice(), PointerShape::None);
+    session.ballState = BallState::Paused;
+    EXPECT_EQ(Choice(), PointerShape::Pause);
+
+    session.ballState = BallState::InFlight;
+    session.keyboardControl = true;
+    EXPECT_EQ(Choice(), PointerShape::Play);
+    session.keyboardControl = false;
+    session.hideCursor = false;
+    EXPECT_EQ(Choice(), PointerShape::Play);
+}
+
+TEST_F(PointerChoiceTest, TheDemonstrationShowsTheArrowWhateverTheHidingSetting) {
+    session.mode = GameMode::Demo;
+    session.hideCursor = true;
+    session.ballState = BallState::InFlight;
+    EXPECT_EQ(Choice(), PointerShape::Arrow);
+    session.ballState = BallState::Paused;
+    EXPECT_EQ(Choice(), PointerShape::Arrow);
+}
+
+TEST_F(PointerChoiceTest, TheEditorShowsTheBrushOnlyOverTheGrid) {
+    session.mode = GameMode::Editor;
+    EXPECT_EQ(Choice({32, 32}), PointerShape::Editor);
+    EXPECT_EQ(Choice({20, 100}), PointerShape::Arrow);   // left wall
+    EXPECT_EQ(Choice({500, 470}), PointerShape::Arrow);  // palette
+}

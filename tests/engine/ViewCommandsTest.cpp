@@ -1,0 +1,70 @@
+#include "engine/ViewCommands.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "engine/GameSession.h"
+#include "engine/SessionMouse.h"
+#include "stages/CBlockDoc.h"
+#include "tests/engine/FakePlatform.h"
+
+using ::testing::Contains;
+
+namespace {
+class ViewCommandsTest : public ::testing::Test {
+protected:
+    ViewCommandsTest() {
+        doc.AttachSession(&session);
+        doc.SetCell(3, 3, 1);
+    }
+
+    CBlockDoc doc;
+    FakePlatform platform;
+    GameSession session{doc, platform};
+};
+}  // namespace
+
+TEST_F(ViewCommandsTest, PauseIsRefusedInTheEditorWhicheverWayItIsChosen) {
+    EXPECT_TRUE(IsViewCommandEnabled(ViewCommand::Pause, session));
+    EXPECT_TRUE(RunViewCommand(ViewCommand::Editor, session));
+    EXPECT_FALSE(IsViewCommandEnabled(ViewCommand::Pause, session));
+    const BallState before = session.ballState;
+    EXPECT_FALSE(RunViewCommand(ViewCommand::Pause, session));
+    EXPECT_EQ(session.ballState, before);
+    EXPECT_TRUE(IsViewCommandEnabled(ViewCommand::Play, session));
+}
+
+TEST_F(ViewCommandsTest, CommandsDriveTheSession) {
+    RunViewCommand(ViewCommand::Demo, session);
+    EXPECT_EQ(session.mode, GameMode::Demo);
+    RunViewCommand(ViewCommand::Play, session);
+    EXPECT_EQ(session.ballState, BallState::Serving);
+    RunViewCommand(ViewCommand::Pause, session);
+    EXPECT_EQ(session.ballState, BallState::Paused);
+    RunViewCommand(ViewCommand::Launch, session);
+    EXPECT_EQ(session.ballState, BallState::InFlight);
+}
+
+TEST_F(ViewCommandsTest, ButtonsOutsideTheEditorLaunchPauseOrTakeOverTheDemonstration) {
+    session.mode = GameMode::Play;
+    PressLeftOutsideEditor(session);
+    EXPECT_EQ(session.ballState, BallState::InFlight);
+    PressRightOutsideEditor(session);
+    EXPECT_EQ(session.ballState, BallState::Paused);
+
+    session.ChooseMode(GameMode::Demo);
+    session.score = 99;
+    platform.log.clear();
+    PressLeftOutsideEditor(session);
+    EXPECT_EQ(session.mode, GameMode::Play);
+    EXPECT_EQ(session.ballState, BallState::Serving);
+    EXPECT_EQ(session.score, 0);  // a new game
+    EXPECT_THAT(platform.log, Contains("music Play"));
+
+    session.ChooseMode(GameMode::Editor);
+    const BallState before = session.ballState;
+    PressRightOutsideEditor(session);
+    PressLeftOutsideEditor(session);
+    EXPECT_EQ(session.ballState, before);
+    EXPECT_EQ(session.mode, GameMode::Editor);
+}
