@@ -13,6 +13,12 @@ inline constexpr std::string_view kCaptionSeparator = " - ";
 inline constexpr std::string_view kDefaultExtension = ".blc";
 inline constexpr std::string_view kAskToSave = "%1 への変更を保存しますか?";
 
+// The file dialogs: their titles and their list of types, stage sets first.
+inline constexpr std::string_view kOpenTitle = "開く";
+inline constexpr std::string_view kSaveAsTitle = "名前を付けて保存";
+inline constexpr std::string_view kStageSetFilter = "ﾌﾞﾛｯｸ ﾌｧｲﾙ (*.blc)";
+inline constexpr std::string_view kAllFilesFilter = "すべてのﾌｧｲﾙ (*.*)";
+
 // Reports when nothing more specific is known of the cause.
 inline constexpr std::string_view kOpenFailed = "ﾄﾞｷｭﾒﾝﾄを開くことに失敗しました。";
 inline constexpr std::string_view kInvalidFileName = "無効なﾌｧｲﾙ名です。";
