@@ -1,0 +1,70 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <QObject>
+#include <QStringList>
+
+#include "sound/EffectPaths.h"
+#include "stages/CBlockDoc.h"
+#include "stages/DocumentCommands.h"
+#include "stages/qt/QtDocumentFiles.h"
+
+class DocumentUi;
+class PlayWindow;
+class QtDocumentUi;
+class SettingsStore;
+
+// The application object: it names the settings store, learns the
+// program's directory, builds the one document with its window and view,
+// and opens the first stage set. It holds the effect path table, which
+// outlives every window, and keeps the caption and the close check.
+class CBlockApp : public QObject {
+    Q_OBJECT
+public:
+    // What the program runs with; an empty or null field takes the real
+    // one. Tests put in their own store, dialogs, program path and arguments.
+    struct Environment {
+        QString programPath;
+        QStringList arguments;
+        SettingsStore* settings = nullptr;
+        DocumentUi* ui = nullptr;
+    };
+
+    CBlockApp();
+    explicit CBlockApp(Environment environment);
+    ~CBlockApp() override;
+
+    // Runs the start-up. False when no stage set could be opened, neither
+    // the chosen one nor one from the Open dialog: the program then ends
+    // with no window shown.
+    bool InitInstance();
+
+    const std::string& ProgramDir() const { return programDir_; }
+    EffectPaths& Effects() { return effects_; }
+    CBlockDoc& Doc() { return doc_; }
+    DocumentCommands& Commands() { return commands_; }
+    PlayWindow* MainWindow() const { return window_.get(); }
+
+protected:
+    // The main window's close runs the document's close check first.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OpenSettingsStore();
+    void CreateMainWindow();
+
+    Environment environment_;
+    std::unique_ptr<SettingsStore> ownSettings_;
+    std::unique_ptr<QtDocumentUi> ownUi_;
+    SettingsStore* settings_ = nullptr;
+    DocumentUi* ui_ = nullptr;
+    QtDocumentFiles files_;
+    std::string programDir_;
+    EffectPaths effects_;
+    CBlockDoc doc_;
+    DocumentCommands commands_{doc_};
+    // Declared after the document, so the view on it goes first.
+    std::unique_ptr<PlayWindow> window_;
+};
