@@ -1,6 +1,11 @@
 #include <QApplication>
 
+#include "shell/qt/CBlockApp.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    CBlockApp blockApp;
+    // Without a stage set there is no window, and so nothing to run.
+    if (!blockApp.InitInstance()) return 0;
+    return QApplication::exec();
 }
