@@ -1,0 +1,52 @@
+#!/usr/bin/env python3
+"""Draws every image the program loads and writes them under resources/.
+
+    python3 resources/art/make_art.py              # rewrite the images
+    python3 resources/art/make_art.py --preview P  # also write a playfield preview to P
+
+The output depends on nothing but this folder's code, so running it twice
+gives identical files; commit the images together with any change here.
+"""
+
+import argparse
+import os
+import sys
+
+# The drawing modules sit beside this script; keep their compiled caches out
+# of the source tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import playfield_bitmaps  # noqa: E402
+import pointers  # noqa: E402
+import program_icon  # noqa: E402
+import toolbar  # noqa: E402
+import preview  # noqa: E402
+
+RESOURCES = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def output_path(*parts):
+    path = os.path.join(RESOURCES, *parts)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    return path
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--preview", metavar="PATH", help="write a preview of the playfield to PATH")
+    args = parser.parse_args()
+
+    for number, picture in playfield_bitmaps.all_bitmaps():
+        picture.save_indexed(output_path("bitmaps", f"{number}.png"))
+    toolbar.toolbar_strip().save_indexed(output_path("bitmaps", f"{toolbar.STRIP_ID}.png"))
+    for number, picture in pointers.all_pointers():
+        picture.save_rgba(output_path("cursors", f"{number}.png"))
+    program_icon.icon_32().save_rgba(output_path("icons", f"{program_icon.ICON_ID}.png"))
+    program_icon.icon_16().save_rgba(output_path("icons", f"{program_icon.ICON_ID}-16.png"))
+    if args.preview:
+        preview.write_preview(args.preview)
+
+
+if __name__ == "__main__":
+    main()
