@@ -1,0 +1,291 @@
+#include "engine/qt/CBlockView.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "engine/BallSprite.h"
+#include "engine/DrawGeometry.h"
+#include "engine/GameSettings.h"
+#include "engine/PaddleTarget.h"
+#include "engine/SessionMouse.h"
+#include "engine/StatusPanes.h"
+#include "engine/qt/PlayfieldPainter.h"
+#include "shell/StringTable.h"
+#include "stages/CBlockDoc.h"
+
+namespace {
+// Any timer that is not the session's tick reaches the session under this
+// identifier, so the session passes it on.
+constexpr int kOtherTimer = 0;
+
+class PrimaryScreen : public ScreenInfo {
+public:
+    int PrimaryScreenWidth() const override {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen != nullptr ? screen->geometry().width() : 0;
+    }
+};
+
+QRect ToQRect(const Rect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Stop: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+}  // namespace
+
+CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent),
+      session_(doc, *this),
+      doc_(&doc),
+      bitmaps_(PlayfieldBitmaps::Load()),
+      pointers_(PlayfieldPointers::Load()) {
+    doc.AttachSession(&session_);
+    zoom_ = ReadGameSettings(session_, settings, PrimaryScreen{});
+    setMouseTracking(true);  // the pointer's shape follows every move
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    qApp->installEventFilter(&heldKeys_);
+    ResizeToZoom();
+    UpdatePointer();
+}
+
+CBlockView::~CBlockView() {
+    qApp->removeEventFilter(&heldKeys_);
+    if (session_.timerRunning) {
+        KillGameTimer();
+        session_.timerRunning = false;
+    }
+    if (doc_->Session() == &session_) doc_->AttachSession(nullptr);
+}
+
+void CBlockView::ResizeToZoom() {
+    const QSize size(ViewUnitsToPixels(kViewWidthUnits, zoom_.zoom), ViewUnitsToPixels(kViewHeightUnits, zoom_.zoom));
+    // One image pixel per device-independent pixel; a high-density screen
+    // scales the whole picture by a whole factor, keeping it crisp.
+    setFixedSize(size);
+    image_ = QImage(size, QImage::Format_RGB32);
+    image_.fill(Qt::white);
+    InvalidateView();
+}
+
+bool CBlockView::IsCommandEnabled(ViewCommand command) const { return IsViewCommandEnabled(command, session_); }
+
+void CBlockView::RunCommand(ViewCommand command) {
+    if (RunViewCommand(command, session_)) AfterSessionChange();
+}
+
+void CBlockView::AfterSessionChange() {
+    UpdatePointer();
+    emit sessionStateChanged();
+}
+
+// Drawing ---------------------------------------------------------------
+
+void CBlockView::OnDraw(const QRect& clipBox) {
+    {
+        QPainter painter(&image_);
+        PlayfieldPainter::PaintFrame(painter, bitmaps_, zoom_,
+                                     {clipBox.x(), clipBox.y(), clipBox.width(), clipBox.height()});
+        PlayfieldPainter::PaintGrid(painter, *doc_, zoom_, InEditor());
+        if (InEditor()) {
+            painter.setFont(font());
+            PlayfieldPainter::PaintEditorPanel(painter, zoom_, leftKind, rightKind);
+        }
+    }
+    // A repaint also brings the paddle to where the input puts it now. The
+    // ball waits for the next tick.
+    if (!InEditor()) session_.MovePaddle(PaddleTarget(session_, ReadPaddleInput()));
+}
+
+void CBlockView::RedrawIfInvalidated() {
+    if (!invalidated_) return;
+    invalidated_ = false;
+    image_.fill(Qt::white);
+    OnDraw(image_.rect());
+}
+
+void CBlockView::paintEvent(QPaintEvent* event) {
+    painting_ = true;
+    RedrawIfInvalidated();
+    painting_ = false;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(event->rect(), image_, event->rect());
+}
+
+void CBlockView::Touched(const Rect& rect) {
+    if (!painting_) update(ToQRect(rect));
+}
+
+void CBlockView::InvalidateView() {
+    // Done at the next paint, as the window system would: whatever the
+    // caller changes after asking (a stage made to stand again) is shown.
+    invalidated_ = true;
+    update();
+}
+
+void CBlockView::DrawCell(int column, int row) {
+    const PixelPoint origin = CellOrigin(column, row, zoom_.zoom);
+    {
+        QPainter painter(&image_);
+        PlayfieldPainter::PaintBlock(painter, origin, zoom_, doc_->Cell(column, row), InEditor());
+    }
+    Touched({origin.x, origin.y, zoom_.cellWidth, zoom_.cellHeight});
+}
+
+void CBlockView::MovePaddleSprite(int oldX, int newX) {
+    const SpriteMove move = PaddleMove(oldX, newX, zoom_);
+    {
+        QPainter painter(&image_);
+        PlayfieldPainter::PaintSpriteMove(painter, move, bitmaps_.Picture(PlayfieldPicture::Paddle, zoom_.zoom));
+    }
+    Touched(move.uncovered);
+    Touched(move.picture);
+}
+
+void CBlockView::MoveServingBallSprite(int oldX, int newX) {
+    const SpriteMove move = ServingBallMove(oldX, newX, zoom_);
+    {
+        QPainter painter(&image_);
+        PlayfieldPainter::PaintSpriteMove(painter, move, bitmaps_.Picture(PlayfieldPicture::Ball, zoom_.zoom));
+    }
+    Touched(move.uncovered);
+    Touched(move.picture);
+}
+
+void CBlockView::MoveBallSprite(Point oldCentre, Point newCentre) {
+    const BallSpriteMove move = PlanBallSpriteMove(oldCentre, newCentre, zoom_.zoom);
+    {
+        QPainter painter(&image_);
+        PlayfieldPainter::PaintPicture(painter, bitmaps_.Picture(PlayfieldPicture::Ball, zoom_.zoom), move.blit);
+        for (const Rect& strip : move.Strips()) PlayfieldPainter::PaintFill(painter, strip, ViewColours::kBackground);
+    }
+    Touched(move.blit);
+    for (const Rect& strip : move.Strips()) Touched(strip);
+}
+
+void CBlockView::EraseBallSquare(Point centre) {
+    const Rect square = BallSquare(centre, zoom_.zoom);
+    {
+        QPainter painter(&image_);
+        PlayfieldPainter::PaintFill(painter, square, ViewColours::kBackground);
+    }
+    Touched(square);
+}
+
+// Timer and message boxes -------------------------------------------------
+
+int CBlockView::StartTickTimer() { return startTimer(GameSession::kTimerPeriodMs, Qt::PreciseTimer); }
+
+bool CBlockView::SetGameTimer() {
+    tickTimerId_ = StartTickTimer();
+    return tickTimerId_ != 0;
+}
+
+void CBlockView::KillGameTimer() {
+    if (tickTimerId_ != 0) killTimer(tickTimerId_);
+    tickTimerId_ = 0;
+}
+
+void CBlockView::timerEvent(QTimerEvent* event) {
+    const bool tick = tickTimerId_ != 0 && event->timerId() == tickTimerId_;
+    if (!session_.OnGameTick(tick ? GameSession::kTimerId : kOtherTimer)) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    // A launched, lost or served ball changes the pointer under a still mouse.
+    UpdatePointer();
+}
+
+void CBlockView::ShowMessage(std::string_view text, MessageIcon icon) {
+    // The box's own event loop keeps other events coming; a tick that opens
+    // one has set the session's busy flag against ticks meanwhile.
+    QMessageBox box(BoxIcon(icon), QString::fromUtf8(LoadString(StringId::ProgramTitle)),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void CBlockView::DestroyView() { window()->close(); }
+
+// Status panes, sound, clock and devices ----------------------------------
+
+void CBlockView::ShowStage(int stageIndex) {
+    if (panes_ != nullptr) panes_->ShowStage(stageIndex);
+}
+
+void CBlockView::ShowHighScore(std::uint16_t value) {
+    if (panes_ != nullptr) panes_->ShowHighScore(value);
+}
+
+void CBlockView::ShowScore(std::uint16_t value) {
+    if (panes_ != nullptr) panes_->ShowScore(value);
+}
+
+void CBlockView::ShowBallsLeft(int ballsLeft) {
+    if (panes_ != nullptr) panes_->ShowBallsLeft(ballsLeft);
+}
+
+// Sound is not wired yet: the effect and music players hook in here.
+void CBlockView::PlayEffect(SoundEvent) {}
+void CBlockView::PlayMusic(MusicScene) {}
+void CBlockView::StopMusic() {}
+
+std::uint32_t CBlockView::TickCount() {
+    // The monotonic clock counts from system start; the count wraps like
+    // a 32-bit tick count.
+    QElapsedTimer now;
+    now.start();
+    return static_cast<std::uint32_t>(now.msecsSinceReference());
+}
+
+// No MIDI output is counted until the music player exists, so music stays off.
+int CBlockView::MidiOutputCount() { return 0; }
+
+int CBlockView::WaveOutputCount() { return static_cast<int>(QMediaDevices::audioOutputs().size()); }
+
+// Input --------------------------------------------------------------------
+
+PixelPoint CBlockView::PointerPosition() const {
+    // The pointer counts wherever it is, outside the window too.
+    const QPoint position = mapFromGlobal(QCursor::pos());
+    return {position.x(), position.y()};
+}
+
+PaddleInput CBlockView::ReadPaddleInput() {
+    return {heldKeys_.Left(), heldKeys_.Right(), heldKeys_.Shift(), PointerPosition().x, zoom_.zoom};
+}
+
+void CBlockView::UpdatePointer(PixelPoint position) {
+    const PointerShape shape = ChoosePointer(session_, position, zoom_);
+    if (shape == pointerShape_) return;
+    pointerShape_ = shape;
+    setCursor(pointers_.For(shape));
+}
+
+void CBlockView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint position = event->position().toPoint();
+    UpdatePointer({position.x(), position.y()});
+    // Dragging in the editor will paint here.
+}
+
+void CBlockView::mousePressEvent(QMouseEvent* event) {
+    if (InEditor()) {
+        // The editor's palette and painting will handle presses here.
+        return;
+    }
+    if (event->button() == Qt::LeftButton) PressLeftOutsideEditor(session_);
+    if (event->button() == Qt::RightButton) PressRightOutsideEditor(session_);
+    AfterSessionChange();
+}

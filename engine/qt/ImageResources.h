@@ -1,0 +1,6 @@
+#pragma once
+
+// Registers the program's compiled-in images (":/bitmaps/...",
+// ":/cursors/...", ":/icons/..."). They are linked from a static library,
+// whose resources register only when asked; asking again does no harm.
+void EnsureImageResources();

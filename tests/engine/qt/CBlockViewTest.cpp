@@ -1,0 +1,294 @@
+#include "engine/qt/CBlockView.h"
+
+#include <memory>
+#include <set>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/BlockColours.h"
+#include "shell/MemorySettingsStore.h"
+#include "shell/SettingsKeys.h"
+#include "stages/CBlockDoc.h"
+
+// Lets failures name the colours they saw.
+static std::ostream& operator<<(std::ostream& out, const Rgb& colour) {
+    return out << "rgb(" << int{colour.red} << "," << int{colour.green} << "," << int{colour.blue} << ")";
+}
+
+namespace {
+// A view whose system has no timer to give.
+class ViewWithoutTimer : public CBlockView {
+public:
+    using CBlockView::CBlockView;
+
+protected:
+    int StartTickTimer() override { return 0; }
+};
+
+// Closes every message box as soon as it opens, noting what it showed.
+class MessageBoxCloser {
+public:
+    struct Seen {
+        QMessageBox::Icon icon;
+        QString text;
+    };
+
+    MessageBoxCloser() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            seen.push_back({box->icon(), box->text()});
+            box->accept();
+        });
+        timer_.start(5);
+    }
+
+    std::vector<Seen> seen;
+
+private:
+    QTimer timer_;
+};
+
+class CBlockViewTest : public ::testing::Test {
+protected:
+    template <typename View = CBlockView>
+    void Build(int zoom) {
+        settings.WriteInt(Settings::kSection, Settings::kZoom, zoom);
+        view = std::make_unique<View>(doc, settings);
+    }
+
+    // Builds the view and carries out its first repaint.
+    void BuildAndDraw(int zoom) {
+        Build(zoom);
+        view->RedrawIfInvalidated();
+    }
+
+    Rgb At(int x, int y) const {
+        const QColor colour = view->Image().pixelColor(x, y);
+        return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+                static_cast<std::uint8_t>(colour.blue())};
+    }
+
+    bool AllOf(const QRect& area, Rgb colour) const {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (!(At(x, y) == colour)) return false;
+        return true;
+    }
+
+    // The offsets within a cell's row at which a colour shows, edges left out.
+    std::set<int> OffsetsOf(Rgb colour, int cellX, int y, int width) const {
+        std::set<int> offsets;
+        for (int dx = 1; dx < width - 1; ++dx)
+            if (At(cellX + dx, y) == colour) offsets.insert(dx);
+        return offsets;
+    }
+
+    void SetByte(int column, int row, int value) {
+        doc.m_cells[doc.m_nStage * kCellsPerStage + row * kGridColumns + column] = static_cast<std::int8_t>(value);
+    }
+
+    CBlockDoc doc;
+    MemorySettingsStore settings;
+    std::unique_ptr<CBlockView> view;
+};
+
+constexpr Rgb kWhite = ViewColours::kBackground;
+constexpr Rgb kGrey = ViewColours::kGridLine;
+}  // namespace
+
+TEST_F(CBlockViewTest, CellsLieOnTheGridOfTheZoom) {
+    doc.SetCell(0, 0, 1);
+    doc.SetCell(1, 0, 4);
+    doc.SetCell(0, 1, 10);
+    for (const int zoom : {2, 3}) {
+        BuildAndDraw(zoom);
+        const int margin = 8 * zoom;
+        const int width = 16 * zoom;
+        const int height = 8 * zoom;
+        SCOPED_TRACE(zoom);
+        EXPECT_EQ(view->Image().size(), QSize(256 * zoom, 152 * zoom));
+        EXPECT_EQ(At(margin, margin), ColoursOfKind(1).highlight);
+        EXPECT_EQ(At(margin + width / 2, margin + height / 2), ColoursOfKind(1).fill);
+        EXPECT_EQ(At(margin + width - 1, margin), ColoursOfKind(1).outline);  // highlight stops short
+        EXPECT_EQ(At(margin, margin + height - 1), ColoursOfKind(1).outline);
+        EXPECT_EQ(At(margin + width - 1, margin + height - 1), ColoursOfKind(1).outline);
+        EXPECT_EQ(At(margin + width, margin), ColoursOfKind(4).highlight);
+        EXPECT_EQ(At(margin, margin + height), ColoursOfKind(10).highlight);
+        EXPECT_EQ(At(margin + 2 * width + 3, margin + 3), kWhite);  // an empty cell in play
+    }
+}
+
+TEST_F(CBlockViewTest, SilverShowsItsCracks) {
+    BuildAndDraw(2);
+    SetByte(0, 0, 0x2E);
+    SetByte(1, 0, 0x2F);
+    SetByte(2, 0, 0x30);
+    for (int column = 0; column < 3; ++column) view->DrawCell(column, 0);
+    const BlockColours& silver = ColoursOfKind(BlockKind::Silver);
+    const int y = 16 + 4;  // away from the horizontal crack
+
+    EXPECT_EQ(OffsetsOf(silver.highlight, 16, y, 32), std::set<int>{});
+    EXPECT_EQ(OffsetsOf(silver.outline, 16, y, 32), std::set<int>{});
+
+    EXPECT_EQ(OffsetsOf(silver.highlight, 48, y, 32), std::set<int>{16});
+    EXPECT_EQ(OffsetsOf(silver.outline, 48, y, 32), std::set<int>{15});
+    EXPECT_EQ(At(48 + 16, 16 + 15), silver.highlight);  // the crack runs through the outline
+
+    EXPECT_EQ(OffsetsOf(silver.highlight, 80, y, 32), (std::set<int>{8, 16, 24}));
+    EXPECT_EQ(OffsetsOf(silver.outline, 80, y, 32), (std::set<int>{7, 15, 23}));
+    // Across: the bright line, cut by the dark halves of the outer cracks drawn after it.
+    EXPECT_EQ(OffsetsOf(silver.outline, 80, 16 + 8, 32), (std::set<int>{7, 23}));
+    EXPECT_TRUE(AllOf(QRect(80, 16 + 7, 32, 1), silver.outline));
+}
+
+TEST_F(CBlockViewTest, KnockedOutBlocksShowOnlyInTheEditor) {
+    doc.SetCell(3, 3, 2);
+    BuildAndDraw(2);
+    const QRect cell(16 + 3 * 32, 16 + 3 * 16, 32, 16);
+    doc.KnockOut(3, 3);
+    view->DrawCell(3, 3);
+    EXPECT_TRUE(AllOf(cell, kWhite));
+
+    view->RunCommand(ViewCommand::Editor);
+    view->RedrawIfInvalidated();
+    doc.KnockOut(3, 3);
+    view->DrawCell(3, 3);
+    EXPECT_EQ(At(cell.center().x(), cell.center().y()), ColoursOfKind(2).fill);
+}
+
+TEST_F(CBlockViewTest, TheEditorDrawsGridLinesAndItsPanel) {
+    BuildAndDraw(2);
+    view->RunCommand(ViewCommand::Editor);
+    view->RedrawIfInvalidated();
+
+    // An empty cell: lines along its top and left edges only.
+    const QRect cell(16 + 5 * 32, 16 + 5 * 16, 32, 16);
+    EXPECT_TRUE(AllOf(QRect(cell.left(), cell.top(), 32, 1), kGrey));
+    EXPECT_TRUE(AllOf(QRect(cell.left(), cell.top(), 1, 16), kGrey));
+    EXPECT_TRUE(AllOf(cell.adjusted(1, 1, 0, 0), kWhite));
+    // No line closes the grid on the right or at the bottom.
+    for (int row = 0; row < kGridRows; ++row) EXPECT_TRUE(AllOf(QRect(495, 16 * row + 17, 1, 15), kWhite));
+    for (int column = 0; column < kGridColumns; ++column)
+        EXPECT_TRUE(AllOf(QRect(32 * column + 17, 207, 31, 1), kWhite));
+
+    // The panel: the palette's kind 7 in its second row, third column, and
+    // the sample boxes of the left (1) and right (0) buttons.
+    EXPECT_EQ(At(208, 230), ViewColours::kPanel);
+    EXPECT_EQ(At(304 + 16, 248 + 8), ColoursOfKind(7).fill);
+    EXPECT_EQ(At(110 + 16, 264 + 8), ColoursOfKind(1).fill);
+    EXPECT_EQ(At(146, 264), kGrey);
+    EXPECT_EQ(At(146 + 16, 264 + 8), kWhite);
+}
+
+TEST_F(CBlockViewTest, ARepaintOfTheRightWallLeavesTheTopWallAlone) {
+    Build(2);  // the image is still blank: the first repaint has not run
+    view->OnDraw(QRect(496, 0, 16, 304));
+    EXPECT_FALSE(AllOf(QRect(496, 0, 16, 16), kWhite));    // top-right corner
+    EXPECT_FALSE(AllOf(QRect(496, 16, 16, 288), kWhite));  // right wall
+    EXPECT_TRUE(AllOf(QRect(16, 0, 480, 16), kWhite));     // top wall
+    EXPECT_TRUE(AllOf(QRect(0, 0, 16, 304), kWhite));      // left wall and corner
+}
+
+TEST_F(CBlockViewTest, ThePaddleErasesOnlyWhatItUncovers) {
+    BuildAndDraw(2);
+    GameSession& session = view->Session();
+    const int x = session.paddleX = 400;
+    view->MovePaddleSprite(x, x);
+    const QImage before = view->Image();
+    const QRect paddle((x - 8) / 2, 272, 40, 6);
+
+    view->MovePaddleSprite(x, x);
+    EXPECT_EQ(view->Image(), before);
+
+    view->MovePaddleSprite(x, x + 40);
+    EXPECT_TRUE(AllOf(QRect(paddle.left(), paddle.top(), 20, 6), kWhite));
+    EXPECT_EQ(view->Image().copy(paddle.translated(20, 0)), before.copy(paddle));
+}
+
+TEST_F(CBlockViewTest, ATimerThatCannotBeSetIsReportedAndClosesTheWindow) {
+    doc.SetCell(0, 0, 1);
+    Build<ViewWithoutTimer>(2);
+    view->show();
+    MessageBoxCloser closer;
+    view->RunCommand(ViewCommand::Demo);
+    ASSERT_EQ(closer.seen.size(), 1u);
+    EXPECT_EQ(closer.seen[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(closer.seen[0].text, QStringLiteral("タイマーが使用できませんので終了します"));
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_FALSE(view->Session().timerRunning);
+}
+
+TEST_F(CBlockViewTest, MessageBoxesCarryTheirIcons) {
+    Build(2);
+    MessageBoxCloser closer;
+    view->ShowMessage("GAME OVER", MessageIcon::Information);
+    view->ShowMessage("このブロック ファイルにはブロックがありません。", MessageIcon::Exclamation);
+    ASSERT_EQ(closer.seen.size(), 2u);
+    EXPECT_EQ(closer.seen[0].icon, QMessageBox::Information);
+    EXPECT_EQ(closer.seen[0].text, QStringLiteral("GAME OVER"));
+    EXPECT_EQ(closer.seen[1].icon, QMessageBox::Warning);
+}
+
+TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {
+    doc.SetCell(0, 0, 1);
+    settings.WriteString(Settings::kSection, Settings::kUse, Settings::kKeyboard);
+    Build(2);
+    view->show();
+    doc.RestartAtFirstStage();
+    GameSession& session = view->Session();
+    ASSERT_TRUE(session.timerRunning);
+    const int start = session.paddleX;
+
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(view.get(), &press);
+    QTest::qWait(300);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(view.get(), &release);
+    const int moved = session.paddleX;
+    EXPECT_GT(moved, start);
+    EXPECT_EQ((moved - start) % 12, 0);  // whole steps at speed 1
+    EXPECT_EQ(session.ballX, moved);     // the served ball rides along
+
+    QTest::qWait(150);
+    EXPECT_EQ(session.paddleX, moved);
+}
+
+TEST_F(CBlockViewTest, ThePointerFollowsTheBallsState) {
+    doc.SetCell(0, 0, 1);
+    settings.WriteString(Settings::kSection, Settings::kHideCursor, Settings::kOn);
+    Build(2);
+    doc.RestartAtFirstStage();
+    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);  // serving: the play pointer
+    view->RunCommand(ViewCommand::Launch);
+    EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
+    view->RunCommand(ViewCommand::Pause);
+    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
+    view->RunCommand(ViewCommand::Demo);
+    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(CBlockViewTest, ButtonsLaunchPauseAndTakeOverTheDemonstration) {
+    doc.SetCell(0, 0, 1);
+    Build(2);
+    doc.RestartAtFirstStage();
+    GameSession& session = view->Session();
+    const QPoint inside(200, 200);
+
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, inside);
+    EXPECT_EQ(session.ballState, BallState::InFlight);
+    QTest::mouseClick(view.get(), Qt::RightButton, Qt::NoModifier, inside);
+    EXPECT_EQ(session.ballState, BallState::Paused);
+
+    view->RunCommand(ViewCommand::Demo);
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, inside);
+    EXPECT_EQ(session.mode, GameMode::Play);
+    EXPECT_EQ(session.ballState, BallState::Serving);
+}
