@@ -23,24 +23,26 @@ int FloorDiv(int value, int divisor) {
 }
 int RowOf(int y) { return FloorDiv(y, kCellHeight); }
 int ColumnOf(int x) { return FloorDiv(x, kCellWidth); }
+bool IsRow(int row) { return row >= 0 && row <= kLastRow; }
 bool IsColumn(int column) { return column >= 0 && column <= kLastColumn; }
 
-// One hit decided by a phase: the cell, and which faces reflect the ball.
-struct Hit {
-    int row = 0;
-    int column = 0;
-    bool flipsHorizontally = false;
-    int face = 0;  // the x of the side face, when it flips horizontally
-    bool flipsVertically = false;
-};
+// The edge of the ball a phase looks at: the top edge meets bottom faces
+// of blocks, the bottom edge top faces.
+enum class BallEdge { Top, Bottom };
+// Which side of the ball leads horizontally into a cell: the right side
+// meets left faces, the left side right faces.
+enum class BallSide { Left, Right };
 
-// The step's view of the ball and the current stage for one phase.
+// The blocks against one edge of the ball, for one sub-step. Each phase
+// hits at most one cell.
 class BlockPhase {
 public:
-    BlockPhase(GameSession& session, BlockHitTally& tally)
-        : session_(session), doc_(session.Doc()), tally_(tally) {}
+    BlockPhase(GameSession& session, BlockHitTally& tally, BallEdge edge)
+        : session_(session), doc_(session.Doc()), tally_(tally), edge_(edge) {}
 
+    // Phase A (A1-A3).
     void RunTopEdge();
+    // Phase B (B1-B4).
     void RunBottomEdge();
 
 private:
@@ -51,7 +53,7 @@ private:
 
     // Cells off the grid never stand; a byte with its top bit set never does either.
     bool Standing(int row, int column) const {
-        if (row < 0 || row > kLastRow || !IsColumn(column)) return false;
+        if (!IsRow(row) || !IsColumn(column)) return false;
         const std::int8_t cell = doc_.Cell(column, row);
         return (cell & BlockAlive) != 0 && cell > 0;
     }
@@ -65,42 +67,54 @@ private:
         return dx() < 0 && kCellWidth * (column + 1) - x() + kBallRadius <= -dx();
     }
 
-    // A face between two standing blocks is inside a wall of blocks and never reflects.
+    // A face shared with a standing neighbour lies inside a wall of blocks
+    // and never reflects.
     bool BottomFaceExposed(int row, int column) const { return !Standing(row + 1, column); }
     bool TopFaceExposed(int row, int column) const { return !Standing(row - 1, column); }
     bool LeftFaceExposed(int row, int column) const { return !Standing(row, column - 1); }
     bool RightFaceExposed(int row, int column) const { return !Standing(row, column + 1); }
 
-    bool TryTopEdgeColumn(int row, int column, bool isRightEdge);
-    bool TryBottomEdgeColumn(int row, int column, bool isRightEdge);
+    // The row face this phase's edge reflects from, entered during this sub-step.
+    bool CrossedExposedRowFace(int row, int column) {
+        return edge_ == BallEdge::Top ? CrossedBottomFace(row) && BottomFaceExposed(row, column)
+                                      : CrossedTopFace(row) && TopFaceExposed(row, column);
+    }
+    // The side face the ball's leading side meets, entered during this sub-step.
+    bool CrossedExposedSideFace(int row, int column, BallSide side) {
+        return side == BallSide::Right ? CrossedLeftFace(column) && LeftFaceExposed(row, column)
+                                       : CrossedRightFace(column) && RightFaceExposed(row, column);
+    }
+    static int SideFaceX(int column, BallSide side) {
+        return side == BallSide::Right ? kCellWidth * column : kCellWidth * (column + 1);
+    }
+
+    bool TryStraightOn(int row, int column);
+    bool TrySideColumn(int row, int column, BallSide side);
     bool TryTrailingEdge();
 
     void FlipHorizontally(int face);
-    void Strike(const Hit& hit, bool mirrorAboutBottomFace);
+    void FlipVertically(int row);
     void ApplyHit(int row, int column);
     void KnockOut(int row, int column, int points);
 
     GameSession& session_;
     CBlockDoc& doc_;
     BlockHitTally& tally_;
+    BallEdge edge_;
 };
 
 void BlockPhase::FlipHorizontally(int face) {
-    // The leading edge is mirrored about the face.
+    // The leading side is mirrored about the face.
     x() = dx() > 0 ? 2 * face - 2 * kBallRadius - x() : 2 * face + 2 * kBallRadius - x();
     dx() = -dx();
 }
 
-void BlockPhase::Strike(const Hit& hit, bool mirrorAboutBottomFace) {
-    if (hit.flipsHorizontally) FlipHorizontally(hit.face);
-    if (hit.flipsVertically) {
-        dy() = -dy();
-        // The top edge is mirrored about the row's bottom face, or the bottom
-        // edge about its top face.
-        y() = mirrorAboutBottomFace ? 2 * kCellHeight * (hit.row + 1) + 2 * kBallRadius - y()
-                                    : 2 * kCellHeight * hit.row - 2 * kBallRadius - y();
-    }
-    ApplyHit(hit.row, hit.column);
+void BlockPhase::FlipVertically(int row) {
+    dy() = -dy();
+    // The top edge is mirrored about the row's bottom face, the bottom edge
+    // about its top face.
+    y() = edge_ == BallEdge::Top ? 2 * kCellHeight * (row + 1) + 2 * kBallRadius - y()
+                                 : 2 * kCellHeight * row - 2 * kBallRadius - y();
 }
 
 void BlockPhase::ApplyHit(int row, int column) {
@@ -130,76 +144,56 @@ void BlockPhase::KnockOut(int row, int column, int points) {
     --session_.blocksLeft;
 }
 
-// A side column of the top edge (A2 for the right edge, A3 for the left).
-bool BlockPhase::TryTopEdgeColumn(int row, int column, bool isRightEdge) {
-    if (!Standing(row, column)) return false;
-    const bool flipsVertically = CrossedBottomFace(row) && BottomFaceExposed(row, column);
-    const bool crossedSide = isRightEdge ? CrossedLeftFace(column) && LeftFaceExposed(row, column)
-                                         : CrossedRightFace(column) && RightFaceExposed(row, column);
-    if (crossedSide) {
-        const int face = isRightEdge ? kCellWidth * column : kCellWidth * (column + 1);
-        Strike({row, column, true, face, flipsVertically}, true);
-        return true;
-    }
-    if (!flipsVertically) return false;
-    Strike({row, column, false, 0, true}, true);
+// A1 and B1: the cell above (or below) the centre, entered through its face.
+bool BlockPhase::TryStraightOn(int row, int column) {
+    if (!Standing(row, column) || !CrossedExposedRowFace(row, column)) return false;
+    FlipVertically(row);
+    ApplyHit(row, column);
     return true;
 }
 
-void BlockPhase::RunTopEdge() {
-    const int topEdge = y() - kBallRadius;
-    if (topEdge < 0) return;  // above the grid: the ceiling handles it
-    const int row = RowOf(topEdge);
-    const int column = ColumnOf(x());
-    if (row > kLastRow || !IsColumn(column)) return;
-    const int rightColumn = ColumnOf(x() + kBallRadius);
-    const int leftColumn = ColumnOf(x() - kBallRadius);
-
-    // A1: straight up into the bottom face above the centre.
-    if (dy() < 0 && Standing(row, column) && BottomFaceExposed(row, column) && CrossedBottomFace(row)) {
-        Strike({row, column, false, 0, true}, true);
-        tally_.topEdgeHit = true;
-        return;
-    }
-    if (TryTopEdgeColumn(row, rightColumn, true) || TryTopEdgeColumn(row, leftColumn, false))
-        tally_.topEdgeHit = true;
-}
-
-// A side column of the bottom edge (B2 for the right edge, B3 for the left).
-bool BlockPhase::TryBottomEdgeColumn(int row, int column, bool isRightEdge) {
+// A2/A3 and B2/B3: the cell under the ball's right or left side, entered
+// through its side face (a corner entry also through its row face) or
+// through its row face alone.
+bool BlockPhase::TrySideColumn(int row, int column, BallSide side) {
     if (!Standing(row, column)) return false;
-    const bool flipsVertically = CrossedTopFace(row) && TopFaceExposed(row, column);
-    const bool crossedSide = isRightEdge ? CrossedLeftFace(column) && LeftFaceExposed(row, column)
-                                         : CrossedRightFace(column) && RightFaceExposed(row, column);
-    if (crossedSide) {
-        const int face = isRightEdge ? kCellWidth * column : kCellWidth * (column + 1);
-        Strike({row, column, true, face, flipsVertically}, false);
-        return true;
-    }
-    if (!flipsVertically) return false;
-    Strike({row, column, false, 0, true}, false);
+    const bool flipsVertically = CrossedExposedRowFace(row, column);
+    const bool flipsHorizontally = CrossedExposedSideFace(row, column, side);
+    if (!flipsHorizontally && !flipsVertically) return false;
+    if (flipsHorizontally) FlipHorizontally(SideFaceX(column, side));
+    if (flipsVertically) FlipVertically(row);
+    ApplyHit(row, column);
     return true;
 }
 
-// B4: a block beside the ball's path, met by the side of the edge that
-// trails the vertical motion, in the row that edge lay in before the move.
+// B4: a block beside the ball's path, met by the leading side in the row
+// where the edge that trails the vertical motion lay before the move.
 bool BlockPhase::TryTrailingEdge() {
     // A ball moving straight up or down meets no side face.
     if (dx() == 0) return false;
     const int trailingEdgeBefore = dy() > 0 ? y() - dy() - kBallRadius : y() - dy() + kBallRadius;
     const int row = RowOf(trailingEdgeBefore);
-    if (row < 0 || row > kLastRow) return false;
+    if (!IsRow(row)) return false;
 
-    if (dx() < 0) {
-        const int column = ColumnOf(x() - kBallRadius);
-        if (!Standing(row, column) || !RightFaceExposed(row, column) || !CrossedRightFace(column)) return false;
-        Strike({row, column, true, kCellWidth * (column + 1), false}, false);
-        return true;
-    }
-    const int column = ColumnOf(x() + kBallRadius);
-    if (!Standing(row, column) || !LeftFaceExposed(row, column) || !CrossedLeftFace(column)) return false;
-    Strike({row, column, true, kCellWidth * column, false}, false);
+    const BallSide side = dx() > 0 ? BallSide::Right : BallSide::Left;
+    const int column = ColumnOf(side == BallSide::Right ? x() + kBallRadius : x() - kBallRadius);
+    if (!Standing(row, column) || !CrossedExposedSideFace(row, column, side)) return false;
+    FlipHorizontally(SideFaceX(column, side));
+    ApplyHit(row, column);
     return true;
+}
+
+void BlockPhase::RunTopEdge() {
+    const int topEdge = y() - kBallRadius;
+    if (topEdge < 0) return;  // above the grid: the ceiling deals with it
+    const int row = RowOf(topEdge);
+    const int column = ColumnOf(x());
+    if (row > kLastRow || !IsColumn(column)) return;
+
+    const bool hit = (dy() < 0 && TryStraightOn(row, column)) ||
+                     TrySideColumn(row, ColumnOf(x() + kBallRadius), BallSide::Right) ||
+                     TrySideColumn(row, ColumnOf(x() - kBallRadius), BallSide::Left);
+    if (hit) tally_.topEdgeHit = true;
 }
 
 void BlockPhase::RunBottomEdge() {
@@ -207,22 +201,22 @@ void BlockPhase::RunBottomEdge() {
     if (bottomEdge < 0) return;
     const int row = RowOf(bottomEdge);
     const int column = ColumnOf(x());
-    if (row > kLastRow || !IsColumn(column)) return;  // below the grid, trailing edge included
-    const int rightColumn = ColumnOf(x() + kBallRadius);
-    const int leftColumn = ColumnOf(x() - kBallRadius);
+    // Below the grid nothing is tested, the trailing edge's row included.
+    if (row > kLastRow || !IsColumn(column)) return;
 
-    // B1: straight down onto the top face below the centre.
-    if (dy() > 0 && Standing(row, column) && TopFaceExposed(row, column) && CrossedTopFace(row)) {
-        Strike({row, column, false, 0, true}, false);
-        return;
-    }
-    if (TryBottomEdgeColumn(row, rightColumn, true) || TryBottomEdgeColumn(row, leftColumn, false)) return;
-    // A top-edge hit already dealt with this sub-step's side contact.
+    if (dy() > 0 && TryStraightOn(row, column)) return;
+    if (TrySideColumn(row, ColumnOf(x() + kBallRadius), BallSide::Right)) return;
+    if (TrySideColumn(row, ColumnOf(x() - kBallRadius), BallSide::Left)) return;
+    // A top-edge hit already settled this sub-step's contact with the blocks.
     if (tally_.topEdgeHit) return;
     TryTrailingEdge();
 }
 }  // namespace
 
-void CollideTopEdge(GameSession& session, BlockHitTally& tally) { BlockPhase(session, tally).RunTopEdge(); }
+void CollideTopEdge(GameSession& session, BlockHitTally& tally) {
+    BlockPhase(session, tally, BallEdge::Top).RunTopEdge();
+}
 
-void CollideBottomEdge(GameSession& session, BlockHitTally& tally) { BlockPhase(session, tally).RunBottomEdge(); }
+void CollideBottomEdge(GameSession& session, BlockHitTally& tally) {
+    BlockPhase(session, tally, BallEdge::Bottom).RunBottomEdge();
+}
