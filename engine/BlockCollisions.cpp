@@ -40,9 +40,9 @@ public:
     BlockPhase(GameSession& session, BlockHitTally& tally, BallEdge edge)
         : session_(session), doc_(session.Doc()), tally_(tally), edge_(edge) {}
 
-    // Phase A (A1-A3).
+    // The top edge: straight on, then the right side's column, then the left's.
     void RunTopEdge();
-    // Phase B (B1-B4).
+    // The bottom edge likewise, then the trailing edge's row.
     void RunBottomEdge();
 
 private:
@@ -144,7 +144,7 @@ void BlockPhase::KnockOut(int row, int column, int points) {
     --session_.blocksLeft;
 }
 
-// A1 and B1: the cell above (or below) the centre, entered through its face.
+// The cell above (or below) the centre, entered through its row face.
 bool BlockPhase::TryStraightOn(int row, int column) {
     if (!Standing(row, column) || !CrossedExposedRowFace(row, column)) return false;
     FlipVertically(row);
@@ -152,7 +152,7 @@ bool BlockPhase::TryStraightOn(int row, int column) {
     return true;
 }
 
-// A2/A3 and B2/B3: the cell under the ball's right or left side, entered
+// The cell under the ball's right or left side, entered
 // through its side face (a corner entry also through its row face) or
 // through its row face alone.
 bool BlockPhase::TrySideColumn(int row, int column, BallSide side) {
@@ -166,7 +166,7 @@ bool BlockPhase::TrySideColumn(int row, int column, BallSide side) {
     return true;
 }
 
-// B4: a block beside the ball's path, met by the leading side in the row
+// A block beside the ball's path, met by the leading side in the row
 // where the edge that trails the vertical motion lay before the move.
 bool BlockPhase::TryTrailingEdge() {
     // A ball moving straight up or down meets no side face.

@@ -18,11 +18,11 @@ inline constexpr int kPaddleReachRight = 48;  // first offset that misses
 // right of the paddle centre; the offset must lie within the reach.
 BallVelocity PaddleTopVelocity(int offset);
 
-// Stage 2 of a sub-step: a falling ball that has just passed the contact
-// line (or is still within 20 units under it) bounces off the paddle's top.
-// (startX, startY) is the ball centre before this sub-step's move.
+// A falling ball that has just passed the contact line (or is still within
+// 20 units under it) bounces off the paddle's top. (startX, startY) is the
+// ball centre before this sub-step's move.
 void BounceOffPaddleTop(GameSession& session, int startX, int startY);
 
-// Stage 3 of a sub-step: a ball beside the paddle, below its top, that
-// meets one of its sides is knocked back horizontally and keeps falling.
+// A ball beside the paddle, below its top, that meets one of its sides is
+// knocked back horizontally and keeps falling.
 void BounceOffPaddleSides(GameSession& session);
