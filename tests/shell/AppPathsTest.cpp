@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/FormatString.h"
-
 namespace {
 TEST(AppPathsTest, TheProgramDirectoryEndsWithItsSeparator) {
     EXPECT_EQ(ProgramDirOf("/usr/games/zembrovaltine"), "/usr/games/");
     EXPECT_EQ(ProgramDirOf("/zembrovaltine"), "/");
     EXPECT_EQ(ProgramDirOf("zembrovaltine"), "zembrovaltine") << "no separator: the path stays whole";
-    EXPECT_EQ(ProgramDirOf("/usr/games/zembrovaltine") + "SYSTEM.BLC", "/usr/games/SYSTEM.BLC");
 }
 
 TEST(AppPathsTest, DirectoryAndFileNameNeverTakeTheFirstCharacterAsSeparator) {
@@ -29,12 +26,5 @@ TEST(AppPathsTest, TheCommandLineIsOnePathThatMayBeQuoted) {
     EXPECT_EQ(UnquotedPath("\"/home/player/my set.blc\""), "/home/player/my set.blc");
     EXPECT_EQ(UnquotedPath("\"/home/player/a.blc\" extra"), "/home/player/a.blc");
     EXPECT_EQ(UnquotedPath("/home/player/a.blc"), "/home/player/a.blc");
-}
-
-TEST(AppPathsTest, NumberedTextsTakeTheirArgumentAtEachPlaceholder) {
-    EXPECT_EQ(FormatString1("%1 への変更を保存しますか?", "無題"), "無題 への変更を保存しますか?");
-    EXPECT_EQ(FormatString1("%1 and %1", "x"), "x and x");
-    EXPECT_EQ(FormatString1("no placeholder", "x"), "no placeholder");
-    EXPECT_EQ(FormatString1("%1", "%1"), "%1") << "an argument is not filled in again";
 }
 }  // namespace

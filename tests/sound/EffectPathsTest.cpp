@@ -6,25 +6,17 @@
 #include "shell/SettingsKeys.h"
 
 namespace {
-TEST(EffectPathsTest, AnEmptyStoreGivesTheFilesBesideTheProgramAndWritesNothing) {
+TEST(EffectPathsTest, DefaultsLieBesideTheProgramAndStoredPathsCountEvenWhenEmpty) {
     MemorySettingsStore settings;
     EffectPaths paths;
     paths.Load(settings, "/opt/zembro/");
     EXPECT_EQ(paths.PathOf(SoundEvent::PaddleTop), "/opt/zembro/TOPPADL.WAV");
-    EXPECT_EQ(paths.PathOf(SoundEvent::PaddleSide), "/opt/zembro/SIDEPADL.WAV");
-    EXPECT_EQ(paths.PathOf(SoundEvent::Frame), "/opt/zembro/FRAME.WAV");
-    EXPECT_EQ(paths.PathOf(SoundEvent::NormalBlock), "/opt/zembro/NORMBLC.WAV");
-    EXPECT_EQ(paths.PathOf(SoundEvent::GoldBlock), "/opt/zembro/GOLDBLC.WAV");
     EXPECT_EQ(paths.PathOf(SoundEvent::SilverBlock), "/opt/zembro/SILVBLC.WAV");
     EXPECT_EQ(paths.PathOf(SoundEvent::Fail), "/usr/share/sounds/chimes.wav");
     EXPECT_TRUE(settings.Values().empty());
-}
 
-TEST(EffectPathsTest, StoredPathsAreTakenAsStoredEvenWhenEmpty) {
-    MemorySettingsStore settings;
     settings.WriteString(Settings::kSection, "FrameWave", "/home/player/wall.wav");
     settings.WriteString(Settings::kSection, "FailWave", "");
-    EffectPaths paths;
     paths.Load(settings, "/opt/zembro/");
     EXPECT_EQ(paths.PathOf(SoundEvent::Frame), "/home/player/wall.wav");
     EXPECT_EQ(paths.PathOf(SoundEvent::Fail), "") << "an empty path sounds nothing";

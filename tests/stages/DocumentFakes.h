@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <optional>
@@ -47,13 +48,13 @@ public:
 
     void BeginWaitCursor() override { log.push_back("wait"); }
     void EndWaitCursor() override { log.push_back("end wait"); }
-    void ReportLoadFailure(std::string_view text) override { log.push_back("load failure: " + std::string(text)); }
-    void ReportSaveFailure(std::string_view text) override { log.push_back("save failure: " + std::string(text)); }
+    void ReportLoadFailure(std::string_view text) override { Record("load failure: ", text); }
+    void ReportSaveFailure(std::string_view text) override { Record("save failure: ", text); }
     void ShowMessage(std::string_view text, MessageIcon icon) override {
-        log.push_back("message: " + std::string(text) + (icon == MessageIcon::Exclamation ? " (!)" : ""));
+        Record("message: ", std::string(text) + (icon == MessageIcon::Exclamation ? " (!)" : ""));
     }
     SaveAnswer AskSaveChanges(std::string_view question) override {
-        log.push_back("ask: " + std::string(question));
+        Record("ask: ", question);
         return saveAnswer;
     }
     std::optional<std::string> AskOpenPath() override {
@@ -64,15 +65,13 @@ public:
         return answer;
     }
     std::optional<std::string> AskSaveAsPath(std::string_view suggestedName) override {
-        log.push_back("save as dialog: " + std::string(suggestedName));
+        Record("save as dialog: ", suggestedName);
         return saveAsAnswer;
     }
     void ShowCaption(std::string_view text) override { caption = std::string(text); }
 
-    bool Saw(const std::string& line) const {
-        for (const auto& entry : log) {
-            if (entry == line) return true;
-        }
-        return false;
-    }
+    bool Saw(const std::string& line) const { return std::find(log.begin(), log.end(), line) != log.end(); }
+
+private:
+    void Record(std::string_view what, std::string_view text) { log.push_back(std::string(what).append(text)); }
 };
