@@ -144,24 +144,21 @@ void CBlockView::DrawCell(int column, int row) {
     Touched({origin.x, origin.y, zoom_.cellWidth, zoom_.cellHeight});
 }
 
-void CBlockView::MovePaddleSprite(int oldX, int newX) {
-    const SpriteMove move = PaddleMove(oldX, newX, zoom_);
+void CBlockView::PaintSpriteMove(const SpriteMove& move, PlayfieldPicture picture) {
     {
         QPainter painter(&image_);
-        PlayfieldPainter::PaintSpriteMove(painter, move, bitmaps_.Picture(PlayfieldPicture::Paddle, zoom_.zoom));
+        PlayfieldPainter::PaintSpriteMove(painter, move, bitmaps_.Picture(picture, zoom_.zoom));
     }
     Touched(move.uncovered);
     Touched(move.picture);
 }
 
+void CBlockView::MovePaddleSprite(int oldX, int newX) {
+    PaintSpriteMove(PaddleMove(oldX, newX, zoom_), PlayfieldPicture::Paddle);
+}
+
 void CBlockView::MoveServingBallSprite(int oldX, int newX) {
-    const SpriteMove move = ServingBallMove(oldX, newX, zoom_);
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintSpriteMove(painter, move, bitmaps_.Picture(PlayfieldPicture::Ball, zoom_.zoom));
-    }
-    Touched(move.uncovered);
-    Touched(move.picture);
+    PaintSpriteMove(ServingBallMove(oldX, newX, zoom_), PlayfieldPicture::Ball);
 }
 
 void CBlockView::MoveBallSprite(Point oldCentre, Point newCentre) {

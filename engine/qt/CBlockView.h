@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "engine/DrawGeometry.h"
 #include "engine/GameSession.h"
 #include "engine/PointerChoice.h"
 #include "engine/Rect.h"
@@ -93,6 +94,7 @@ private:
     bool InEditor() const { return session_.mode == GameMode::Editor; }
     // Asks for the screen to show what an incremental drawing changed.
     void Touched(const Rect& rect);
+    void PaintSpriteMove(const SpriteMove& move, PlayfieldPicture picture);
     PixelPoint PointerPosition() const;
     void UpdatePointer(PixelPoint position);
     void UpdatePointer() { UpdatePointer(PointerPosition()); }
