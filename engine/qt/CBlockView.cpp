@@ -5,7 +5,6 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QMediaDevices>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -17,7 +16,7 @@
 #include "engine/SessionMouse.h"
 #include "engine/StatusPanes.h"
 #include "engine/qt/PlayfieldPainter.h"
-#include "shell/StringTable.h"
+#include "shell/qt/MessageBox.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -35,14 +34,6 @@ public:
 
 QRect ToQRect(const Rect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
 
-QMessageBox::Icon BoxIcon(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Stop: return QMessageBox::Critical;
-    }
-    return QMessageBox::NoIcon;
-}
 }  // namespace
 
 CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent)
@@ -208,10 +199,7 @@ void CBlockView::timerEvent(QTimerEvent* event) {
 void CBlockView::ShowMessage(std::string_view text, MessageIcon icon) {
     // The box's own event loop keeps other events coming; a tick that opens
     // one has set the session's busy flag against ticks meanwhile.
-    QMessageBox box(BoxIcon(icon), QString::fromUtf8(LoadString(StringId::ProgramTitle)),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    ShowMessageBox(this, text, icon);
 }
 
 void CBlockView::DestroyView() { window()->close(); }

@@ -9,6 +9,7 @@
 #include "shell/SettingsStore.h"
 #include "shell/Startup.h"
 #include "shell/StringTable.h"
+#include "shell/qt/QtText.h"
 #include "shell/qt/PlayWindow.h"
 #include "shell/qt/QtSettingsStore.h"
 #include "stages/qt/QtDocumentUi.h"
@@ -31,7 +32,7 @@ CBlockApp::CBlockApp(Environment environment) : environment_(std::move(environme
 CBlockApp::~CBlockApp() = default;
 
 bool CBlockApp::InitInstance() {
-    QCoreApplication::setApplicationName(QString::fromUtf8(LoadString(StringId::ProgramTitle)));
+    QCoreApplication::setApplicationName(ToQString(LoadString(StringId::ProgramTitle)));
     QCoreApplication::setOrganizationName(QString::fromUtf8(kCompanyName));
     OpenSettingsStore();
 

@@ -8,6 +8,7 @@
 #include "engine/StatusTexts.h"
 #include "engine/qt/CBlockView.h"
 #include "shell/StringTable.h"
+#include "shell/qt/QtText.h"
 
 namespace {
 // Room either side of a pane's text, so the sizing text fits inside its frame.
@@ -18,7 +19,7 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 PlayWindow::PlayWindow(CBlockDoc& doc, SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent), view_(new CBlockView(doc, settings, this)) {
-    setWindowTitle(QString::fromUtf8(LoadString(StringId::ProgramTitle)));
+    setWindowTitle(ToQString(LoadString(StringId::ProgramTitle)));
     setCentralWidget(view_);
     CreateStatusBar();
     view_->SetStatusPanes(this);

@@ -1,8 +1,8 @@
 #include "shell/qt/QtSettingsStore.h"
 
-namespace {
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+#include "shell/qt/QtText.h"
 
+namespace {
 QString KeyPath(std::string_view section, std::string_view key) {
     return ToQString(section) + QLatin1Char('/') + ToQString(key);
 }

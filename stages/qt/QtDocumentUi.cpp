@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "shell/StringTable.h"
+#include "shell/qt/MessageBox.h"
+#include "shell/qt/QtText.h"
 #include "stages/DocumentTexts.h"
 
 namespace {
@@ -13,20 +15,7 @@ constexpr const char* kYesText = "はい";
 constexpr const char* kNoText = "いいえ";
 constexpr const char* kCancelText = "キャンセル";
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString BoxTitle() { return ToQString(LoadString(StringId::ProgramTitle)); }
-
-QMessageBox::Icon BoxIcon(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Stop: return QMessageBox::Critical;
-    }
-    return QMessageBox::NoIcon;
-}
 
 // The Open and Save As dialogs share the type list and the default extension.
 std::optional<std::string> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, std::string_view title,
@@ -51,16 +40,15 @@ void QtDocumentUi::ReportLoadFailure(std::string_view text) { ShowMessage(text, 
 void QtDocumentUi::ReportSaveFailure(std::string_view text) { ShowMessage(text, MessageIcon::Exclamation); }
 
 void QtDocumentUi::ShowMessage(std::string_view text, MessageIcon icon) {
-    QMessageBox box(BoxIcon(icon), BoxTitle(), ToQString(text), QMessageBox::Ok, window_);
-    box.exec();
+    ShowMessageBox(window_, text, icon);
 }
 
 SaveAnswer QtDocumentUi::AskSaveChanges(std::string_view question) {
     QMessageBox box(QMessageBox::Question, BoxTitle(), ToQString(question),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window_);
-    box.button(QMessageBox::Yes)->setText(QString::fromUtf8(kYesText));
-    box.button(QMessageBox::No)->setText(QString::fromUtf8(kNoText));
-    box.button(QMessageBox::Cancel)->setText(QString::fromUtf8(kCancelText));
+    box.button(QMessageBox::Yes)->setText(ToQString(kYesText));
+    box.button(QMessageBox::No)->setText(ToQString(kNoText));
+    box.button(QMessageBox::Cancel)->setText(ToQString(kCancelText));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

@@ -1,0 +1,24 @@
+#include "shell/qt/MessageBox.h"
+
+#include <QMessageBox>
+
+#include "shell/StringTable.h"
+#include "shell/qt/QtText.h"
+
+namespace {
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Stop: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+}  // namespace
+
+void ShowMessageBox(QWidget* parent, std::string_view text, MessageIcon icon) {
+    QMessageBox box(BoxIcon(icon), ToQString(LoadString(StringId::ProgramTitle)), ToQString(text), QMessageBox::Ok,
+                    parent);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}

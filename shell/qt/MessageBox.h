@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/GameTypes.h"
+
+class QWidget;
+
+// A modal box with the program's title, the text, the icon and an OK
+// button; returns when the user closes it.
+void ShowMessageBox(QWidget* parent, std::string_view text, MessageIcon icon);
