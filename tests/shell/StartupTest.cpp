@@ -3,32 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/GameSession.h"
-#include "shell/MemorySettingsStore.h"
-#include "stages/CBlockDoc.h"
-#include "stages/DocumentCommands.h"
 #include "stages/PatternFile.h"
-#include "tests/engine/FakePlatform.h"
-#include "tests/stages/DocumentFakes.h"
+#include "tests/stages/DocumentWorld.h"
 
 namespace {
-class StartupTest : public ::testing::Test {
+class StartupTest : public ::testing::Test, public DocumentWorld {
 protected:
-    StartupTest() : session(doc, platform), commands(doc) {
-        doc.AttachSession(&session);
-        doc.AttachServices({&files, &ui, &settings});
+    StartupTest() {
         CBlockDoc source;
         source.SetCell(0, 0, 3);
         files.files["/sets/a.blc"] = PatternFile::Encode(source);
     }
-
-    CBlockDoc doc;
-    FakePlatform platform;
-    GameSession session;
-    MemorySettingsStore settings;
-    FakeDocumentFiles files;
-    FakeDocumentUi ui;
-    DocumentCommands commands;
 };
 
 TEST_F(StartupTest, AFirstSetThatCannotBeOpenedLeadsToTheOpenDialogOnce) {

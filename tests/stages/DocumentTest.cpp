@@ -2,14 +2,9 @@
 // scores and the close hook, with the files and the user faked.
 #include <gtest/gtest.h>
 
-#include "engine/GameSession.h"
-#include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
-#include "stages/CBlockDoc.h"
-#include "stages/DocumentCommands.h"
 #include "stages/PatternFile.h"
-#include "tests/engine/FakePlatform.h"
-#include "tests/stages/DocumentFakes.h"
+#include "tests/stages/DocumentWorld.h"
 
 namespace {
 using namespace Settings;
@@ -24,11 +19,9 @@ std::string PatternWith(int kind) {
     return PatternFile::Encode(source);
 }
 
-class DocumentTest : public ::testing::Test {
+class DocumentTest : public ::testing::Test, public DocumentWorld {
 protected:
-    DocumentTest() : session(doc, platform), commands(doc) {
-        doc.AttachSession(&session);
-        doc.AttachServices({&files, &ui, &settings});
+    DocumentTest() {
         files.files["/sets/a.blc"] = PatternWith(3);
         files.files["/sets/b.blc"] = PatternWith(7);
     }
@@ -40,14 +33,6 @@ protected:
     int Stored(const std::string& key) { return settings.ReadInt(kSection, key, -1); }
     // The last two things the user saw: the report must not come under the wait cursor.
     std::string LastTwo() const { return ui.log.end()[-2] + " | " + ui.log.back(); }
-
-    CBlockDoc doc;
-    FakePlatform platform;
-    GameSession session;
-    MemorySettingsStore settings;
-    FakeDocumentFiles files;
-    FakeDocumentUi ui;
-    DocumentCommands commands;
 };
 
 TEST_F(DocumentTest, EachSetReadsItsBestScoreAndTheReplacedSetStoresItsOwnFirst) {

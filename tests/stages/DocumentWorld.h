@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/GameSession.h"
+#include "shell/MemorySettingsStore.h"
+#include "stages/CBlockDoc.h"
+#include "stages/DocumentCommands.h"
+#include "tests/engine/FakePlatform.h"
+#include "tests/stages/DocumentFakes.h"
+
+// A document wired to its session, settings, files and user, all faked: the
+// world in which the document and start-up tests open and save sets.
+struct DocumentWorld {
+    DocumentWorld() : session(doc, platform), commands(doc) {
+        doc.AttachSession(&session);
+        doc.AttachServices({&files, &ui, &settings});
+    }
+
+    CBlockDoc doc;
+    FakePlatform platform;
+    GameSession session;
+    MemorySettingsStore settings;
+    FakeDocumentFiles files;
+    FakeDocumentUi ui;
+    DocumentCommands commands;
+};
