@@ -1,0 +1,15 @@
+#pragma once
+
+// What the program asks of its help viewer. Topics are numbered: a dialog's
+// topic is kHelpTopicBase + its resource identifier (shell/CommandIds.h).
+class HelpService {
+public:
+    virtual ~HelpService() = default;
+
+    virtual void ShowContents() = 0;
+    // The keyword index, with its search field ready for typing.
+    virtual void ShowKeywordSearch() = 0;
+    // How to use the viewer itself.
+    virtual void ShowHelpOnHelp() = 0;
+    virtual void ShowTopic(int topic) = 0;
+};

@@ -1,0 +1,48 @@
+#include "shell/qt/COptionDlg.h"
+
+#include <QAbstractButton>
+#include <QShortcut>
+
+#include "shell/CommandIds.h"
+#include "shell/HelpService.h"
+
+namespace {
+HelpService* helpService = nullptr;
+}  // namespace
+
+COptionDlg::COptionDlg(int resourceId, QWidget* parent) : QDialog(parent), resourceId_(resourceId) {
+    // A fixed layout, as the forms draw it; no "What's This" button.
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+}
+
+int COptionDlg::HelpTopic() const { return kHelpTopicBase + resourceId_; }
+
+void COptionDlg::SetHelpService(HelpService* help) { helpService = help; }
+
+HelpService* COptionDlg::Help() { return helpService; }
+
+void COptionDlg::ConnectButtons() {
+    if (auto* ok = findChild<QAbstractButton*>("id1")) connect(ok, &QAbstractButton::clicked, this, &COptionDlg::accept);
+    if (auto* cancel = findChild<QAbstractButton*>("id2"))
+        connect(cancel, &QAbstractButton::clicked, this, &COptionDlg::reject);
+    if (auto* help = findChild<QAbstractButton*>("id115"))
+        connect(help, &QAbstractButton::clicked, this, &COptionDlg::OnHelp);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &COptionDlg::OnHelp);
+}
+
+void COptionDlg::OnHelp() {
+    if (helpService != nullptr) helpService->ShowTopic(HelpTopic());
+}
+
+void COptionDlg::showEvent(QShowEvent* event) {
+    if (!loaded_) {
+        loaded_ = true;
+        LoadControls();
+    }
+    QDialog::showEvent(event);
+}
+
+void COptionDlg::accept() {
+    if (SaveControls()) QDialog::accept();
+}
