@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins
+  qt6-translations-l10n
   libfluidsynth-dev fluid-soundfont-gm
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic

@@ -40,6 +40,7 @@ CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent)
     : QWidget(parent),
       session_(doc, *this),
       doc_(&doc),
+      settings_(&settings),
       bitmaps_(PlayfieldBitmaps::Load()),
       pointers_(PlayfieldPointers::Load()) {
     doc.AttachSession(&session_);
@@ -68,6 +69,12 @@ void CBlockView::ResizeToZoom() {
     image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(Qt::white);
     InvalidateView();
+}
+
+void CBlockView::ApplyZoom(int level) {
+    zoom_ = ::ApplyZoom(level, PrimaryScreen{}, *settings_);
+    ResizeToZoom();
+    UpdatePointer();
 }
 
 bool CBlockView::IsCommandEnabled(ViewCommand command) const { return IsViewCommandEnabled(command, session_); }

@@ -34,6 +34,9 @@ public:
     GameSession& Session() { return session_; }
     const GameSession& Session() const { return session_; }
     const ZoomLevel& Zoom() const { return zoom_; }
+    // A new zoom level from the Zoom command: stored, and the whole
+    // playfield drawn again at the new size.
+    void ApplyZoom(int level);
 
     // Where the session's four indicators go; none until a window sets it.
     void SetStatusPanes(StatusPanes* panes) { panes_ = panes; }
@@ -102,6 +105,7 @@ private:
 
     GameSession session_;
     CBlockDoc* doc_;
+    SettingsStore* settings_;
     ZoomLevel zoom_;
     PlayfieldBitmaps bitmaps_;
     PlayfieldPointers pointers_;

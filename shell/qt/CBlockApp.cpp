@@ -9,8 +9,8 @@
 #include "shell/SettingsStore.h"
 #include "shell/Startup.h"
 #include "shell/StringTable.h"
+#include "shell/qt/CMainFrame.h"
 #include "shell/qt/QtText.h"
-#include "shell/qt/PlayWindow.h"
 #include "shell/qt/QtSettingsStore.h"
 #include "stages/qt/QtDocumentUi.h"
 
@@ -58,7 +58,7 @@ void CBlockApp::OpenSettingsStore() {
 }
 
 void CBlockApp::CreateMainWindow() {
-    window_ = std::make_unique<PlayWindow>(doc_, *settings_);
+    window_ = std::make_unique<CMainFrame>(doc_, commands_, *settings_);
     window_->installEventFilter(this);
     // The view has read its game settings; the effect files come after them.
     effects_.Load(*settings_, programDir_);

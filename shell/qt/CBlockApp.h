@@ -12,7 +12,7 @@
 #include "stages/qt/QtDocumentFiles.h"
 
 class DocumentUi;
-class PlayWindow;
+class CMainFrame;
 class QtDocumentUi;
 class SettingsStore;
 
@@ -45,7 +45,7 @@ public:
     EffectPaths& Effects() { return effects_; }
     CBlockDoc& Doc() { return doc_; }
     DocumentCommands& Commands() { return commands_; }
-    PlayWindow* MainWindow() const { return window_.get(); }
+    CMainFrame* MainWindow() const { return window_.get(); }
 
 protected:
     // The main window's close runs the document's close check first.
@@ -66,5 +66,5 @@ private:
     CBlockDoc doc_;
     DocumentCommands commands_{doc_};
     // Declared after the document, so the view on it goes first.
-    std::unique_ptr<PlayWindow> window_;
+    std::unique_ptr<CMainFrame> window_;
 };

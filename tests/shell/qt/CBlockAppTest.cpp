@@ -1,57 +1,11 @@
 // The program's start-up and close with a real settings file and real stage
 // files in a temporary directory; the dialogs and reports are faked.
-#include "shell/qt/CBlockApp.h"
-
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include "engine/qt/CBlockView.h"
-#include "shell/SettingsKeys.h"
-#include "shell/qt/PlayWindow.h"
-#include "shell/qt/QtSettingsStore.h"
-#include "stages/PatternFile.h"
-#include "tests/stages/DocumentFakes.h"
+#include "tests/shell/qt/StartedApp.h"
 
 namespace {
 using namespace Settings;
 
-class CBlockAppTest : public ::testing::Test {
-protected:
-    CBlockAppTest() : settings(dir.filePath("settings.ini")) {
-        QDir(dir.path()).mkdir("bin");
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
-
-    // A stage set whose first stage holds one block, so a game can start on it.
-    QString WriteSet(const QString& name) {
-        CBlockDoc source;
-        source.SetCell(4, 2, 3);
-        PatternFile::NormaliseForSave(source);
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(PatternFile::Encode(source)));
-        return path;
-    }
-    std::unique_ptr<CBlockApp> Start(QStringList arguments = {}) {
-        arguments.prepend("zembrovaltine");
-        auto app = std::make_unique<CBlockApp>(
-            CBlockApp::Environment{dir.filePath("bin/zembrovaltine"), arguments, &settings, &ui});
-        started = app->InitInstance();
-        return app;
-    }
-    static GameSession& SessionOf(CBlockApp& app) { return app.MainWindow()->View()->Session(); }
-    std::string Stored(std::string_view key) { return settings.ReadString(kSection, key, "(missing)"); }
-
-    QTemporaryDir dir;
-    QtSettingsStore settings;
-    FakeDocumentUi ui;
-    bool started = false;
-};
+using CBlockAppTest = StartedApp;
 
 TEST_F(CBlockAppTest, TheFirstRunOpensTheShippedSetAndTheViewChecksItsSettings) {
     const QString shipped = WriteSet("bin/SYSTEM.BLC");

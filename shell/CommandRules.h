@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/GameTypes.h"
+
+// What the enabling rules of the commands look at, taken fresh each time
+// the rules are evaluated.
+struct CommandContext {
+    GameMode mode = GameMode::Play;
+    BallState ballState = BallState::Serving;
+    int speed = 1;
+    int stage = 0;  // 0-based index of the current stage
+    bool bonusBall = false;
+    bool modified = false;
+    bool musicEnabled = false;
+    bool effectsEnabled = false;
+    bool toolbarVisible = true;
+    bool statusBarVisible = true;
+};
+
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;  // check mark, radio mark, or a pressed button
+    friend bool operator==(const CommandState&, const CommandState&) = default;
+};
+
+// The enabling rule and mark of a command by its identifier. A command
+// that is not enabled is never carried out, from a menu, a button or a key.
+CommandState CommandStateOf(int command, const CommandContext& context);

@@ -1,0 +1,267 @@
+#include "shell/qt/CMainFrame.h"
+
+#include <vector>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QToolBar>
+
+#include "engine/ViewCommands.h"
+#include "engine/qt/CBlockView.h"
+#include "shell/CommandIds.h"
+#include "shell/DroppedFiles.h"
+#include "shell/MainMenu.h"
+#include "shell/SettingsKeys.h"
+#include "shell/SettingsStore.h"
+#include "shell/StringTable.h"
+#include "shell/Zoom.h"
+#include "shell/qt/CommandTable.h"
+#include "shell/qt/GameStatusBar.h"
+#include "shell/qt/MainToolbar.h"
+#include "shell/qt/MessageBox.h"
+#include "shell/qt/QtText.h"
+#include "stages/CBlockDoc.h"
+#include "stages/DocumentCommands.h"
+
+namespace {
+using namespace Settings;
+
+// Commands whose menu item or button shows a mark.
+constexpr int kMarkedCommands[] = {
+    CommandId::Play,       CommandId::Demo,          CommandId::Editor,          CommandId::Pause,
+    CommandId::BonusBall,  CommandId::ToggleToolbar, CommandId::ToggleStatusBar, CommandId::SpeedSlow,
+    CommandId::SpeedNormal, CommandId::SpeedFast,    CommandId::SpeedTurbo,      CommandId::MusicToggle,
+    CommandId::EffectsToggle,
+};
+
+// Help topics of the window's parts: a command's topic follows its identifier.
+constexpr int kCommandTopicBase = 0x10000;
+
+const char* const kHelpTopicProperty = "helpTopic";
+
+QIcon ProgramIcon() {
+    QIcon icon(QStringLiteral(":/icons/2.png"));
+    icon.addFile(QStringLiteral(":/icons/2-16.png"));
+    return icon;
+}
+
+[[maybe_unused]] int ScreenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry().width() : 0;
+}
+
+std::vector<DroppedFile> LocalFiles(const QMimeData& data) {
+    std::vector<DroppedFile> files;
+    for (const QUrl& url : data.urls()) {
+        if (!url.isLocalFile()) continue;
+        const QString path = url.toLocalFile();
+        files.push_back({path.toStdString(), QFileInfo(path).isDir()});
+    }
+    return files;
+}
+}  // namespace
+
+CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, SettingsStore& settings)
+    : doc_(&doc),
+      documentCommands_(&documentCommands),
+      settings_(&settings),
+      commands_(new CommandTable([this] { return CurrentContext(); }, this)) {
+    // A caption, a system menu and a minimise box; no sizing border and no
+    // maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(ToQString(LoadString(StringId::ProgramTitle)));
+    setWindowIcon(ProgramIcon());
+    move(settings.ReadInt(kSection, kLeft, kDefaultPosition), settings.ReadInt(kSection, kTop, kDefaultPosition));
+
+    view_ = new CBlockView(doc, settings, this);
+    setCentralWidget(view_);
+    CreateMenus();
+    toolBar_ = CreateMainToolbar(this, *commands_);
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    statusBar_ = new GameStatusBar(this);
+    setStatusBar(statusBar_);
+    view_->SetStatusPanes(statusBar_);
+    ReadBarSettings();
+    setAcceptDrops(true);
+
+    CreateAccelerators();
+    BindCommands();
+    connect(view_, &CBlockView::sessionStateChanged, commands_, &CommandTable::Refresh);
+    connect(statusBar_, &GameStatusBar::stageShown, commands_, &CommandTable::Refresh);
+    commands_->Refresh();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::CreateMenus() {
+    for (const int command : kMarkedCommands) commands_->Action(command)->setCheckable(true);
+    auto* modes = new QActionGroup(this);
+    for (const int command : {CommandId::Play, CommandId::Demo, CommandId::Editor})
+        modes->addAction(commands_->Action(command));
+
+    for (const MainMenu::Popup& popup : MainMenu::Popups()) {
+        QMenu* menu = menuBar()->addMenu(ToQString(popup.text));
+        // The rules are asked again each time a menu opens.
+        connect(menu, &QMenu::aboutToShow, commands_, &CommandTable::Refresh);
+        for (const MainMenu::Item& item : popup.items) {
+            if (item.command == MainMenu::kSeparator) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = commands_->Action(item.command);
+            action->setText(ToQString(item.text));
+            action->setProperty(kHelpTopicProperty, kCommandTopicBase + item.command);
+            menu->addAction(action);
+        }
+    }
+}
+
+void CMainFrame::CreateAccelerators() {
+    for (const MainMenu::Accelerator& accelerator : MainMenu::Accelerators()) {
+        QAction* action = commands_->Action(accelerator.command);
+        action->setShortcut(QKeySequence::fromString(ToQString(accelerator.key), QKeySequence::PortableText));
+        // Keys of commands without a menu item or button work through the window.
+        addAction(action);
+    }
+}
+
+void CMainFrame::ReadBarSettings() {
+    if (settings_->ReadString(kSection, kToolbar, kDefaultBar) != kOn) toolBar_->hide();
+    if (settings_->ReadString(kSection, kStatusBar, kDefaultBar) != kOn) statusBar_->hide();
+}
+
+void CMainFrame::BindCommands() {
+    using namespace CommandId;
+    commands_->SetHandler(FileNew, [this] { documentCommands_->FileNew(); });
+    commands_->SetHandler(FileOpen, [this] { documentCommands_->FileOpen(); });
+    commands_->SetHandler(FileSave, [this] { documentCommands_->FileSave(); });
+    commands_->SetHandler(FileSaveAs, [this] { documentCommands_->FileSaveAs(); });
+    commands_->SetHandler(AppExit, [this] { close(); });
+    commands_->SetHandler(ToggleToolbar, [this] { ToggleBar(toolBar_); });
+    commands_->SetHandler(ToggleStatusBar, [this] { ToggleBar(statusBar_); });
+    commands_->SetHandler(Zoom, [this] { ChooseZoom(); });
+    BindGameCommands();
+    BindOptionCommands();
+}
+
+void CMainFrame::BindGameCommands() {
+    const auto bindView = [this](int command, ViewCommand viewCommand) {
+        commands_->SetHandler(command, [this, viewCommand] { view_->RunCommand(viewCommand); });
+    };
+    bindView(CommandId::Play, ViewCommand::Play);
+    bindView(CommandId::Demo, ViewCommand::Demo);
+    bindView(CommandId::Editor, ViewCommand::Editor);
+    bindView(CommandId::Pause, ViewCommand::Pause);
+    bindView(CommandId::Launch, ViewCommand::Launch);
+    // Moving to another stage starts the game there afresh, in every mode.
+    commands_->SetHandler(CommandId::NextStage, [this] {
+        doc_->NextStage();
+        view_->Session().StartGame();
+    });
+    commands_->SetHandler(CommandId::PrevStage, [this] {
+        doc_->PrevStage();
+        view_->Session().StartGame();
+    });
+}
+
+void CMainFrame::BindOptionCommands() {
+    for (int speed = 0; speed <= 3; ++speed)
+        commands_->SetHandler(CommandId::SpeedSlow + speed, [this, speed] { SetSpeed(speed); });
+}
+
+CommandContext CMainFrame::CurrentContext() const {
+    const GameSession& session = view_->Session();
+    CommandContext context;
+    context.mode = session.mode;
+    context.ballState = session.ballState;
+    context.speed = session.speed;
+    context.stage = doc_->CurrentStage();
+    context.bonusBall = doc_->BonusBall();
+    context.modified = doc_->IsModified();
+    context.musicEnabled = session.musicEnabled;
+    context.effectsEnabled = session.effectsEnabled;
+    context.toolbarVisible = !toolBar_->isHidden();
+    context.statusBarVisible = !statusBar_->isHidden();
+    return context;
+}
+
+// Window size -------------------------------------------------------------
+
+void CMainFrame::FitFrameToZoom(int level) {
+    const int width = ViewUnitsToPixels(kViewWidthUnits, level);
+    int height = ViewUnitsToPixels(kViewHeightUnits, level) + menuBar()->heightForWidth(width);
+    if (!statusBar_->isHidden()) height += statusBar_->sizeHint().height();
+    if (!toolBar_->isHidden()) height += toolBar_->sizeHint().height();
+    // A fixed size: the user cannot resize the window, and its place stays.
+    setFixedSize(width, height);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (sizedOnce == 0 && !isMinimized()) {
+        FitFrameToZoom(settings_->ReadInt(kSection, kZoom, kDefaultZoom));
+        sizedOnce = 1;
+    }
+}
+
+void CMainFrame::ToggleBar(QWidget* bar) {
+    bar->setHidden(!bar->isHidden());
+    FitFrameToZoom(view_->Zoom().zoom);
+}
+
+void CMainFrame::ChooseZoom() {
+    // The Zoom dialog comes with the option dialogs.
+}
+
+void CMainFrame::SetSpeed(int speed) {
+    view_->Session().speed = speed;
+    settings_->WriteInt(kSection, kSpeed, speed);
+}
+
+// Closing -------------------------------------------------------------------
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The document has agreed to close by now; the window keeps its place
+    // and its bars for the next start.
+    SaveFrameState();
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::SaveFrameState() {
+    if (!isMinimized()) {
+        settings_->WriteInt(kSection, kLeft, x());
+        settings_->WriteInt(kSection, kTop, y());
+    }
+    settings_->WriteString(kSection, kToolbar, toolBar_->isHidden() ? kOff : kOn);
+    settings_->WriteString(kSection, kStatusBar, statusBar_->isHidden() ? kOff : kOn);
+}
+
+// Dropped files ---------------------------------------------------------------
+
+// Drops on the view, the bars and the border all reach the window: the view
+// takes none itself.
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LocalFiles(*event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const std::vector<DroppedFile> files = LocalFiles(*event->mimeData());
+    event->acceptProposedAction();
+    const DropChoice choice = ChooseDroppedFile(files);
+    switch (choice.action) {
+    case DropAction::RefuseSeveral: ShowMessageBox(this, kSeveralFilesDropped, MessageIcon::Exclamation); break;
+    case DropAction::Open: documentCommands_->OpenDocumentFile(choice.path); break;
+    case DropAction::Ignore: break;
+    }
+    commands_->Refresh();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "shell/CommandRules.h"
+
+class CBlockDoc;
+class CBlockView;
+class CommandTable;
+class DocumentCommands;
+class GameStatusBar;
+class QToolBar;
+class SettingsStore;
+
+// The program's one top-level window: the menu bar, the toolbar, the
+// playfield view and the status bar of the game's indicators. The user
+// cannot resize it; it always fits the playfield at its zoom level and the
+// bars that are showing. It remembers its place and its bars.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, SettingsStore& settings);
+    ~CMainFrame() override;
+
+    CBlockView* View() const { return view_; }
+    CommandTable& Commands() const { return *commands_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    GameStatusBar* StatusBar() const { return statusBar_; }
+
+    // Sizes the window around a playfield of the zoom level and the bars
+    // that are showing; its top-left corner stays where it is.
+    void FitFrameToZoom(int level);
+
+    // What the commands' rules look at now.
+    CommandContext CurrentContext() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateAccelerators();
+    void ReadBarSettings();
+    void BindCommands();
+    void BindGameCommands();
+    void BindOptionCommands();
+    void ToggleBar(QWidget* bar);
+    void ChooseZoom();
+    void SetSpeed(int speed);
+    // Position and bars, written once the window has agreed to close.
+    void SaveFrameState();
+
+    CBlockDoc* doc_;
+    DocumentCommands* documentCommands_;
+    SettingsStore* settings_;
+    int sizedOnce = 0;  // set by the first size event that is not minimised
+    CommandTable* commands_;
+    CBlockView* view_;
+    QToolBar* toolBar_;
+    GameStatusBar* statusBar_;
+};

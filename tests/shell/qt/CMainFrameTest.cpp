@@ -1,0 +1,163 @@
+// The main window around a started program: its commands' rules reached
+// through keys and buttons, its panes, its size, its memory of place and
+// bars, and dropped files.
+#include "shell/qt/CMainFrame.h"
+
+#include <QAction>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include "shell/CommandIds.h"
+#include "shell/qt/CommandTable.h"
+#include "shell/qt/GameStatusBar.h"
+#include "tests/shell/qt/StartedApp.h"
+
+namespace {
+using namespace Settings;
+
+class CMainFrameTest : public StartedApp {
+protected:
+    CMainFrame& StartFrame() {
+        app = Start({WriteSet("set.blc")});
+        EXPECT_TRUE(started);
+        CMainFrame& frame = *app->MainWindow();
+        QApplication::setActiveWindow(&frame);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+        ui.log.clear();
+        return frame;
+    }
+    GameSession& Session() { return SessionOf(*app); }
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::keyClick(app->MainWindow(), static_cast<Qt::Key>(key), modifiers);
+    }
+    void ClickButton(int command) {
+        CMainFrame& frame = *app->MainWindow();
+        QTest::mouseClick(frame.ToolBar()->widgetForAction(frame.Commands().Action(command)), Qt::LeftButton);
+    }
+    // Drops local files on the window, closing any box it raises; returns its text.
+    QString Drop(const QStringList& paths) {
+        QList<QUrl> urls;
+        for (const QString& path : paths) urls.push_back(QUrl::fromLocalFile(path));
+        QMimeData data;
+        data.setUrls(urls);
+        QString boxText;
+        QTimer::singleShot(0, [&boxText] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxText = box->text();
+                box->accept();
+            }
+        });
+        // Qt delivers a drop to the widget that took the drag when it entered.
+        QDragEnterEvent enter(QPoint(40, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(app->MainWindow(), &enter);
+        QDropEvent drop(QPointF(40, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(app->MainWindow(), &drop);
+        return boxText;
+    }
+
+    std::unique_ptr<CBlockApp> app;
+};
+
+TEST_F(CMainFrameTest, DisabledCommandsDoNothingFromTheirKeysOrButtons) {
+    CMainFrame& frame = StartFrame();
+
+    app->Doc().SetModifiedFlag();
+    Press(Qt::Key_S);  // saving is for the editor
+    EXPECT_TRUE(app->Doc().IsModified());
+    EXPECT_TRUE(ui.log.empty()) << "nothing written, not even the wait cursor";
+
+    Press(Qt::Key_B);  // already on the first stage
+    EXPECT_EQ(app->Doc().CurrentStage(), 0);
+    Press(Qt::Key_F);
+    EXPECT_EQ(app->Doc().CurrentStage(), 1) << "the key itself works";
+    app->Doc().m_nStage = 9;
+    Press(Qt::Key_F);  // the stage set would wrap to the first stage
+    EXPECT_EQ(app->Doc().CurrentStage(), 9);
+
+    Press(Qt::Key_E);
+    ASSERT_EQ(Session().mode, GameMode::Editor);
+    ClickButton(CommandId::SpeedTurbo);
+    EXPECT_EQ(Session().speed, 1);
+    EXPECT_EQ(Stored(kSpeed), "(missing)");
+    Press(Qt::Key_Escape, Qt::NoModifier);  // no pause in the editor
+    EXPECT_NE(Session().ballState, BallState::Paused);
+    EXPECT_FALSE(frame.Commands().Run(CommandId::ControlDialog));
+
+    Press(Qt::Key_S);
+    EXPECT_TRUE(ui.Saw("wait")) << "modified in the editor: now it saves";
+    EXPECT_FALSE(app->Doc().IsModified());
+}
+
+TEST_F(CMainFrameTest, SpeedButtonsArePressedForTheCurrentSpeedAndStored) {
+    CMainFrame& frame = StartFrame();
+    ClickButton(CommandId::SpeedTurbo);
+    EXPECT_EQ(Session().speed, 3);
+    EXPECT_EQ(settings.ReadInt(kSection, kSpeed, -1), 3);
+    EXPECT_TRUE(frame.Commands().Action(CommandId::SpeedTurbo)->isChecked());
+    EXPECT_FALSE(frame.Commands().Action(CommandId::SpeedNormal)->isChecked());
+}
+
+TEST_F(CMainFrameTest, TheWindowFitsThePlayfieldAndTheBarsThatShow) {
+    CMainFrame& frame = StartFrame();
+    EXPECT_EQ(frame.StatusBar()->PaneLabel(GameStatusBar::StagePane)->text(), QStringLiteral("ステージ   1"));
+    EXPECT_EQ(frame.StatusBar()->PaneLabel(GameStatusBar::BallsLeftPane)->text(), QStringLiteral("残りボール   2"));
+
+    EXPECT_EQ(frame.width(), 512) << "50 %";
+    const QSize playfield = frame.View()->size();
+    EXPECT_EQ(playfield, QSize(512, 304));
+    const int toolbarHeight = frame.ToolBar()->height();
+    const int heightWithToolbar = frame.height();
+    ASSERT_GT(toolbarHeight, 0);
+
+    frame.Commands().Action(CommandId::ToggleToolbar)->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(frame.height(), heightWithToolbar - toolbarHeight);
+    EXPECT_EQ(frame.View()->size(), playfield);
+    EXPECT_EQ(frame.View()->geometry().bottom() + 1, frame.StatusBar()->geometry().top()) << "nothing between";
+    EXPECT_FALSE(frame.Commands().Action(CommandId::ToggleToolbar)->isChecked());
+}
+
+TEST_F(CMainFrameTest, PlaceAndBarsAreRememberedForTheNextStart) {
+    CMainFrame& frame = StartFrame();
+    frame.Commands().Action(CommandId::ToggleToolbar)->trigger();
+    frame.move(120, 45);
+    ASSERT_TRUE(frame.close());
+    EXPECT_EQ(settings.ReadInt(kSection, kLeft, 0), 120);
+    EXPECT_EQ(settings.ReadInt(kSection, kTop, 0), 45);
+    EXPECT_EQ(Stored(kToolbar), "Off");
+    EXPECT_EQ(Stored(kStatusBar), "On");
+
+    app.reset();
+    app = Start();
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(app->MainWindow()->ToolBar()->isHidden());
+    EXPECT_FALSE(app->MainWindow()->StatusBar()->isHidden());
+    EXPECT_EQ(app->MainWindow()->pos(), QPoint(120, 45));
+}
+
+TEST_F(CMainFrameTest, OneDroppedStageSetOpensAndAnythingElseDoesNot) {
+    StartFrame();
+    const QString other = WriteSet("other.blc");
+    EXPECT_EQ(Drop({other, WriteSet("third.blc")}), QStringLiteral("複数のファイルを一度にドロップできません"));
+    EXPECT_EQ(app->Doc().GetTitle(), "set.blc");
+
+    QDir(dir.path()).mkdir("folder.blc");
+    EXPECT_EQ(Drop({dir.filePath("folder.blc")}), QString());
+    EXPECT_EQ(Drop({WriteSet("set.BLC.txt")}), QString());
+    EXPECT_EQ(app->Doc().GetTitle(), "set.blc");
+
+    // A long path is opened whole.
+    const QString deep = QString(100, 'a') + "/" + QString(100, 'b');
+    QDir(dir.path()).mkpath(deep);
+    const QString name = deep + "/" + QString(300 - dir.path().size() - deep.size() - 2 - 4, 'c') + ".Blc";
+    const QString longPath = WriteSet(name);
+    ASSERT_EQ(longPath.size(), 300);
+    EXPECT_EQ(Drop({longPath}), QString());
+    EXPECT_EQ(app->Doc().GetPathName(), longPath.toStdString());
+}
+}  // namespace
