@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPushButton>
 
+#include "engine/qt/ImageResources.h"
 #include "shell/qt/DialogControls.h"
 #include "ui_100.h"
 
@@ -16,6 +17,7 @@ void ShowAboutBox(QWidget* parent) {
     Ui::AboutBox form;
     form.setupUi(&box);
     box.setWindowFlags(box.windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    EnsureImageResources();
     form.programIcon->setPixmap(QIcon(QStringLiteral(":/icons/2.png")).pixmap(kIconSide));
     if (auto* ok = DialogControl(box, 1)) QObject::connect(ok, &QAbstractButton::clicked, &box, &QDialog::accept);
     box.exec();
