@@ -60,8 +60,9 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 // Closes the message box that the next action raises, noting what it said.
-void CloseNextMessageBox(std::vector<SeenBox>& seen) {
-    QTimer::singleShot(0, [&seen] {
+// The note goes when its owner does, even if no box came.
+void CloseNextMessageBox(std::vector<SeenBox>& seen, QObject& owner) {
+    QTimer::singleShot(0, &owner, [&seen] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             seen.push_back({box->text(), box->icon()});
             box->accept();
@@ -174,12 +175,12 @@ protected:
     Cp932LimitedEdit& Edit() { return *DialogControl<Cp932LimitedEdit>(dlg, 157); }
     // Presses OK, closing the message box it may raise.
     void PressOk() {
-        CloseNextMessageBox(seen);
+        CloseNextMessageBox(seen, dlg);
         Button(dlg, 1).click();
     }
 
-    CMessageDlg dlg;
     std::vector<SeenBox> seen;
+    CMessageDlg dlg;
 };
 
 TEST_F(MessageDialogTest, AFullFieldIsAcceptedAndTakesNoFurtherCharacter) {
