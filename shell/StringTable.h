@@ -14,6 +14,8 @@ inline constexpr int FirstEffectName = 320;
 inline constexpr int FirstMusicFile = 340;
 inline constexpr int FirstMusicName = 360;
 inline constexpr int ProgramTitle = 57344;
+// Refuses a text longer than a field's byte limit.
+inline constexpr int TextTooLong = 61715;
 }  // namespace StringId
 
 // The UTF-8 text of a string resource; empty for an unknown identifier.

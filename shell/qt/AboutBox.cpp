@@ -1,0 +1,24 @@
+#include "shell/qt/AboutBox.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QPushButton>
+
+#include "engine/qt/ImageResources.h"
+#include "shell/qt/DialogControls.h"
+#include "ui_100.h"
+
+namespace {
+constexpr int kIconSide = 32;
+}
+
+void ShowAboutBox(QWidget* parent) {
+    QDialog box(parent);
+    Ui::AboutBox form;
+    form.setupUi(&box);
+    box.setWindowFlags(box.windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    EnsureImageResources();
+    form.programIcon->setPixmap(QIcon(QStringLiteral(":/icons/2.png")).pixmap(kIconSide));
+    if (auto* ok = DialogControl(box, 1)) QObject::connect(ok, &QAbstractButton::clicked, &box, &QDialog::accept);
+    box.exec();
+}

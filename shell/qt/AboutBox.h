@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// The About box: the program's icon, name and version, and OK; Esc closes it
+// too. Returns when it is closed.
+void ShowAboutBox(QWidget* parent);

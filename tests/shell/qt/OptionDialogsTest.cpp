@@ -1,0 +1,294 @@
+// The option dialogs driven as a user would: a timer acts on each modal
+// dialog (and on a message box it raises) once the dialog's loop runs.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/GameSession.h"
+#include "engine/NullSessionPlatform.h"
+#include "shell/CommandIds.h"
+#include "shell/HelpService.h"
+#include "shell/MemorySettingsStore.h"
+#include "shell/SettingsKeys.h"
+#include "shell/qt/AboutBox.h"
+#include "shell/qt/CControlDlg.h"
+#include "shell/qt/CMessageDlg.h"
+#include "shell/qt/CSpeedDlg.h"
+#include "shell/qt/CZoomDlg.h"
+#include "shell/qt/Cp932LimitedEdit.h"
+#include "shell/qt/DialogControls.h"
+#include "shell/qt/OptionCommands.h"
+#include "stages/CBlockDoc.h"
+
+namespace {
+using namespace Settings;
+
+// A form's button; a missing one fails the test and stands in as a loose button.
+QAbstractButton& Button(const QWidget& dialog, int id) {
+    if (auto* button = DialogControl(dialog, id)) return *button;
+    ADD_FAILURE() << "no control id" << id;
+    static auto* missing = new QPushButton;  // lives as long as the test program
+    return *missing;
+}
+
+// Acts on the modal dialog once its loop is running. A dialog the action
+// leaves open is closed a little later, so a failing test cannot hang.
+void WhenDialogOpens(std::function<void(QWidget&)> action) {
+    QTimer::singleShot(0, [action] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        action(*dialog);
+        QTimer::singleShot(2000, dialog, [dialog] {
+            ADD_FAILURE() << "dialog left open";
+            dialog->close();
+        });
+    });
+}
+
+struct SeenBox {
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+// Closes the message box that the next action raises, noting what it said.
+// The note goes when its owner does, even if no box came.
+void CloseNextMessageBox(std::vector<SeenBox>& seen, QObject& owner) {
+    QTimer::singleShot(0, &owner, [&seen] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen.push_back({box->text(), box->icon()});
+            box->accept();
+        }
+    });
+}
+
+class OptionDialogsTest : public ::testing::Test {
+protected:
+    CBlockDoc doc;
+    NullSessionPlatform platform;
+    GameSession session{doc, platform};
+    MemorySettingsStore settings;
+};
+
+TEST_F(OptionDialogsTest, EveryOptionDialogHasItsTitleAndOkCancelHelp) {
+    CSpeedDlg speed;
+    CControlDlg control;
+    CMessageDlg message;
+    CZoomDlg zoom(1024);
+    const std::pair<COptionDlg*, QString> dialogs[] = {
+        {&speed, "スピード"}, {&control, "制御"}, {&message, "全ステージ完成時のメッセージ"}, {&zoom, "縮小/拡大"}};
+    for (const auto& [dialog, title] : dialogs) {
+        EXPECT_EQ(dialog->windowTitle(), title);
+        EXPECT_EQ(Button(*dialog, 1).text(), "OK");
+        EXPECT_EQ(Button(*dialog, 2).text(), "ｷｬﾝｾﾙ");
+        EXPECT_EQ(Button(*dialog, 115).text(), "ﾍﾙﾌﾟ(&H)");
+    }
+}
+
+TEST_F(OptionDialogsTest, SpeedRoundTripFromTurboToSlow) {
+    session.speed = 3;  // as after the turbo toolbar button
+    WhenDialogOpens([](QWidget& dialog) {
+        EXPECT_TRUE(Button(dialog, 123).isChecked());
+        EXPECT_EQ(Button(dialog, 120).text(), "遅い(&S)");
+        Button(dialog, 120).click();
+        Button(dialog, 1).click();
+    });
+    RunSpeedCommand(session, settings, nullptr);
+    EXPECT_EQ(session.speed, 0);
+    EXPECT_EQ(settings.ReadInt(kSection, kSpeed, -1), 0);
+}
+
+TEST_F(OptionDialogsTest, KeyboardControlWithHiddenPointerIsStored) {
+    WhenDialogOpens([](QWidget& dialog) {
+        EXPECT_TRUE(Button(dialog, 135).isChecked());  // mouse, as the session starts
+        EXPECT_FALSE(Button(dialog, 113).isChecked());
+        Button(dialog, 136).click();
+        Button(dialog, 113).click();
+        Button(dialog, 1).click();
+    });
+    RunControlCommand(session, settings, nullptr);
+    EXPECT_TRUE(session.keyboardControl);
+    EXPECT_TRUE(session.hideCursor);
+    EXPECT_EQ(settings.ReadString(kSection, kUse), "Keyboard");
+    EXPECT_EQ(settings.ReadString(kSection, kHideCursor), "On");
+}
+
+TEST_F(OptionDialogsTest, CancelChangesNothing) {
+    WhenDialogOpens([](QWidget& dialog) {
+        Button(dialog, 120).click();
+        Button(dialog, 2).click();
+    });
+    RunSpeedCommand(session, settings, nullptr);
+    WhenDialogOpens([](QWidget& dialog) {
+        Button(dialog, 136).click();
+        Button(dialog, 113).click();
+        Button(dialog, 2).click();
+    });
+    RunControlCommand(session, settings, nullptr);
+    WhenDialogOpens([](QWidget& dialog) {
+        Button(dialog, 104).click();
+        Button(dialog, 2).click();
+    });
+    EXPECT_EQ(AskZoomLevel(2, 1280, nullptr), std::nullopt);
+    WhenDialogOpens([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_EQ(AskAllClearMessage("old", nullptr), std::nullopt);
+
+    EXPECT_EQ(session.speed, 1);
+    EXPECT_FALSE(session.keyboardControl);
+    EXPECT_FALSE(session.hideCursor);
+    EXPECT_TRUE(settings.Values().empty());
+}
+
+TEST_F(OptionDialogsTest, ZoomButtonsFollowTheScreenWidth) {
+    WhenDialogOpens([](QWidget& dialog) {
+        for (const int id : {102, 103, 104}) EXPECT_TRUE(Button(dialog, id).isEnabled()) << id;
+        EXPECT_TRUE(Button(dialog, 102).isChecked());
+        Button(dialog, 104).click();
+        Button(dialog, 1).click();
+    });
+    EXPECT_EQ(AskZoomLevel(2, 1024, nullptr), 4);
+
+    WhenDialogOpens([](QWidget& dialog) {
+        EXPECT_TRUE(Button(dialog, 102).isEnabled());
+        EXPECT_TRUE(Button(dialog, 103).isEnabled());
+        EXPECT_FALSE(Button(dialog, 104).isEnabled());
+        EXPECT_TRUE(Button(dialog, 103).isChecked());
+        Button(dialog, 1).click();
+    });
+    EXPECT_EQ(AskZoomLevel(3, 800, nullptr), 3);
+}
+
+class MessageDialogTest : public ::testing::Test {
+protected:
+    void Open(const std::string& message) {
+        dlg.m_strMessage = message;
+        dlg.open();
+    }
+    Cp932LimitedEdit& Edit() { return *DialogControl<Cp932LimitedEdit>(dlg, 157); }
+    // Presses OK, closing the message box it may raise.
+    void PressOk() {
+        CloseNextMessageBox(seen, dlg);
+        Button(dlg, 1).click();
+    }
+
+    std::vector<SeenBox> seen;
+    CMessageDlg dlg;
+};
+
+TEST_F(MessageDialogTest, AFullFieldIsAcceptedAndTakesNoFurtherCharacter) {
+    Open(std::string(254, 'a'));
+    QTest::keyClicks(&Edit(), "bc");
+    EXPECT_EQ(Edit().toPlainText(), QString(254, 'a') + "b");
+    QTest::keyClick(&Edit(), Qt::Key_Return);  // a line break takes two bytes
+    QApplication::clipboard()->setText("xyz");
+    Edit().paste();
+    EXPECT_EQ(Edit().toPlainText().size(), 255);
+
+    PressOk();
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strMessage, std::string(254, 'a') + "b");
+}
+
+TEST_F(MessageDialogTest, EnterStartsANewLineStoredAsCrLf) {
+    Open("一行目\r\n");
+    QTest::keyClicks(&Edit(), "x");
+    QTest::keyClick(&Edit(), Qt::Key_Return);
+    QTest::keyClicks(&Edit(), "y");
+    EXPECT_TRUE(dlg.isVisible());
+    PressOk();
+    EXPECT_EQ(dlg.m_strMessage, "一行目\r\nx\r\ny");
+}
+
+TEST_F(MessageDialogTest, ALongerTextIsRefusedAndTheDialogStaysOpen) {
+    for (const std::string& tooLong : {std::string(256, 'a'), [] {
+             std::string text;
+             for (int i = 0; i < 128; ++i) text += "全";
+             return text;
+         }()}) {
+        SCOPED_TRACE(tooLong.size());
+        seen.clear();
+        Open(tooLong);
+        PressOk();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, "255 文字以内で入力してください。");
+        EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(dlg.m_strMessage, tooLong);
+        dlg.reject();
+    }
+}
+
+TEST_F(MessageDialogTest, TheEditorCommandStoresShiftJisInTheDocument) {
+    CBlockDoc doc;
+    doc.SetMessage("\x91\x53\x95\x94");  // 全部
+    WhenDialogOpens([](QWidget& dialog) {
+        auto* edit = DialogControl<Cp932LimitedEdit>(dialog, 157);
+        EXPECT_EQ(edit->toPlainText(), "全部");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClicks(edit, "!");
+        Button(dialog, 1).click();
+    });
+    RunAllClearMessageCommand(doc, nullptr);
+    EXPECT_EQ(doc.MessageText(), "\x91\x53\x95\x94\r\n!");
+}
+
+class RecordingHelp : public HelpService {
+public:
+    void ShowContents() override {}
+    void ShowKeywordSearch() override {}
+    void ShowHelpOnHelp() override {}
+    void ShowTopic(int topic) override { topics.push_back(topic); }
+    std::vector<int> topics;
+};
+
+TEST(OptionDialogHelpTest, HelpButtonAndF1AskForTheDialogsTopic) {
+    RecordingHelp help;
+    COptionDlg::SetHelpService(&help);
+    CSpeedDlg speed;
+    CControlDlg control;
+    CMessageDlg message;
+    CZoomDlg zoom(1024);
+    for (COptionDlg* dialog : std::initializer_list<COptionDlg*>{&speed, &control, &message, &zoom}) {
+        const int topic = kHelpTopicBase + dialog->ResourceId();
+        help.topics.clear();
+        dialog->show();
+        QApplication::setActiveWindow(dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        Button(*dialog, 115).click();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        EXPECT_EQ(help.topics, (std::vector<int>{topic, topic})) << dialog->ResourceId();
+        dialog->hide();
+    }
+    COptionDlg::SetHelpService(nullptr);
+}
+
+TEST(AboutBoxTest, ShowsTheProgramAndClosesOnEsc) {
+    bool looked = false;
+    WhenDialogOpens([&looked](QWidget& box) {
+        looked = true;
+        EXPECT_EQ(box.windowTitle(), "Zembrovaltine のバージョン情報");
+        QStringList texts;
+        bool hasIcon = false;
+        for (const QLabel* label : box.findChildren<QLabel*>()) {
+            texts << label->text();
+            hasIcon = hasIcon || !label->pixmap().isNull();
+        }
+        EXPECT_TRUE(texts.contains("Zembrovaltine"));
+        EXPECT_TRUE(texts.contains("Version 4.21"));
+        EXPECT_TRUE(hasIcon);
+        EXPECT_EQ(Button(box, 1).text(), "OK");
+        QTest::keyClick(&box, Qt::Key_Escape);
+    });
+    ShowAboutBox(nullptr);
+    EXPECT_TRUE(looked);
+}
+}  // namespace
