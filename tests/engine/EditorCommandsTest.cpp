@@ -58,34 +58,6 @@ TEST_F(EditorCommandsTest, InTheEditorSavingWaitsForAChangeAndHistoryForSomethin
     EXPECT_FALSE(IsEditorCommandChecked(BonusBall, session));
 }
 
-TEST_F(EditorCommandsTest, StageCommandsStopAtTheEndsOfTheSet) {
-    session.mode = GameMode::Editor;
-    EXPECT_FALSE(RunStageCommand(PrevStage, session));
-    EXPECT_EQ(doc.CurrentStage(), 0);
-    for (int stage = 1; stage < kStageCount; ++stage) EXPECT_TRUE(RunStageCommand(NextStage, session));
-    EXPECT_EQ(doc.CurrentStage(), 9);
-    EXPECT_FALSE(Enabled(NextStage));
-    EXPECT_FALSE(RunStageCommand(NextStage, session)) << "no wrap to the first stage";
-    EXPECT_EQ(doc.CurrentStage(), 9);
-    EXPECT_TRUE(RunStageCommand(PrevStage, session));
-    EXPECT_EQ(platform.log.back(), "balls 3") << "the status panes show the new stage";
-}
-
-TEST_F(EditorCommandsTest, UndoShowsTheStageItTakesBack) {
-    session.mode = GameMode::Editor;
-    doc.m_nStage = 2;
-    const StageContents before = CurrentStageContents(doc);
-    doc.SetCell(4, 4, 9);
-    doc.ToggleBonusBall();
-    doc.m_nStage = 5;
-    doc.SetModifiedFlag(false);
-    RestoreStage(session, before);
-    EXPECT_EQ(doc.CurrentStage(), 2);
-    EXPECT_EQ(doc.Cell(4, 4), 0);
-    EXPECT_FALSE(doc.BonusBall());
-    EXPECT_TRUE(doc.IsModified());
-}
-
 TEST(AllClearMessageBytesTest, TheTextIsCutToTheFieldAtACharacterBoundary) {
     EXPECT_EQ(AllClearMessageBytes("Well done!"), "Well done!");
     EXPECT_EQ(AllClearMessageBytes("\xF0\x9F\x98\x80"), std::nullopt) << "an emoji has no Shift-JIS code";
