@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/GameSession.h"
-
 namespace {
 constexpr std::int8_t WithoutAlive(std::int8_t value) {
     return static_cast<std::int8_t>(value & ~BlockAlive);
@@ -92,12 +90,12 @@ void CBlockDoc::ClearStage() {
     std::fill(first, first + kCellsPerStage, std::int8_t{0});
     m_bonusBall[m_nStage] = 0;
     SetModifiedFlag();
-    if (m_pSession != nullptr) m_pSession->InvalidateView();
+    if (m_pView != nullptr) m_pView->RepaintStage();
 }
 
 void CBlockDoc::RestartAtFirstStage() {
     m_nStage = 0;
-    if (m_pSession != nullptr) m_pSession->StartGame();
+    if (m_pView != nullptr) m_pView->RestartOnNewSet();
 }
 
 void CBlockDoc::DeleteContents() {

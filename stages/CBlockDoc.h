@@ -6,8 +6,7 @@
 #include <string_view>
 
 #include "stages/Document.h"
-
-class GameSession;
+#include "stages/StageSetView.h"
 
 // One stage set: ten stages of 12 x 15 cells, a bonus-ball flag per stage,
 // the all-clear message and a reserved area, plus the index of the stage
@@ -75,10 +74,10 @@ public:
     void SaveHighScore();
     void LoadHighScore();
 
-    // The first (and only) view's session: restarted by RestartAtFirstStage,
-    // repainted by ClearStage, and holder of the set's best score.
-    void AttachSession(GameSession* session) { m_pSession = session; }
-    GameSession* Session() const { return m_pSession; }
+    // The first (and only) view: restarted by RestartAtFirstStage, repainted
+    // by ClearStage, and holder of the set's best score.
+    void AttachView(StageSetView* view) { m_pView = view; }
+    StageSetView* View() const { return m_pView; }
 
     // The all-clear text: the bytes before the first zero, or the first 255
     // bytes of a field that holds no zero.
@@ -94,5 +93,5 @@ private:
     std::int8_t& CellRef(int column, int row);
 
     bool m_bModified = false;
-    GameSession* m_pSession = nullptr;
+    StageSetView* m_pView = nullptr;
 };

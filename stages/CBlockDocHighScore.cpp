@@ -1,22 +1,21 @@
 // The set's best score in the settings, and the close hook that stores it.
 #include <cstdint>
 
-#include "engine/GameSession.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 #include "stages/CBlockDoc.h"
 
 void CBlockDoc::SaveHighScore() {
     if (GetTitle().empty()) return;  // no set has been opened yet
-    if (Session() == nullptr) return;
-    Store().WriteInt(Settings::kSection, Settings::HighScoreKey(GetTitle()), Session()->highScore);
+    if (View() == nullptr) return;
+    Store().WriteInt(Settings::kSection, Settings::HighScoreKey(GetTitle()), View()->HighScore());
 }
 
 void CBlockDoc::LoadHighScore() {
-    if (Session() == nullptr) return;
+    if (View() == nullptr) return;
     const int stored = Store().ReadInt(Settings::kSection, Settings::HighScoreKey(GetTitle()), 0);
     // Scores are 16-bit; a larger stored value counts by its low 16 bits.
-    Session()->highScore = static_cast<std::uint16_t>(stored & 0xFFFF);
+    View()->SetHighScore(static_cast<std::uint16_t>(stored & 0xFFFF));
 }
 
 bool CBlockDoc::CanCloseFrame() {

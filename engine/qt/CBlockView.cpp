@@ -11,11 +11,15 @@
 
 #include "engine/BallSprite.h"
 #include "engine/DrawGeometry.h"
+#include "engine/EditorPanelGeometry.h"
 #include "engine/GameSettings.h"
 #include "engine/PaddleTarget.h"
 #include "engine/SessionMouse.h"
 #include "engine/StatusPanes.h"
 #include "engine/qt/PlayfieldPainter.h"
+#include "engine/qt/EditorUndoCommands.h"
+#include "shell/CommandIds.h"
+#include "shell/Cp932.h"
 #include "shell/qt/MessageBox.h"
 #include "stages/CBlockDoc.h"
 
@@ -43,7 +47,7 @@ CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent)
       settings_(&settings),
       bitmaps_(PlayfieldBitmaps::Load()),
       pointers_(PlayfieldPointers::Load()) {
-    doc.AttachSession(&session_);
+    doc.AttachView(this);
     zoom_ = ReadGameSettings(session_, settings, PrimaryScreen{});
     setMouseTracking(true);  // the pointer's shape follows every move
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -58,7 +62,7 @@ CBlockView::~CBlockView() {
         KillGameTimer();
         session_.timerRunning = false;
     }
-    if (doc_->Session() == &session_) doc_->AttachSession(nullptr);
+    if (doc_->View() == this) doc_->AttachView(nullptr);
 }
 
 void CBlockView::ResizeToZoom() {
@@ -80,7 +84,11 @@ void CBlockView::ApplyZoom(int level) {
 bool CBlockView::IsCommandEnabled(ViewCommand command) const { return IsViewCommandEnabled(command, session_); }
 
 void CBlockView::RunCommand(ViewCommand command) {
-    if (RunViewCommand(command, session_)) AfterSessionChange();
+    EndStroke();
+    if (!RunViewCommand(command, session_)) return;
+    // The editor's hold on the mouse ends with the editor.
+    if (!InEditor()) capture_ = false;
+    AfterSessionChange();
 }
 
 void CBlockView::AfterSessionChange() {
@@ -266,18 +274,184 @@ void CBlockView::UpdatePointer(PixelPoint position) {
     setCursor(pointers_.For(shape));
 }
 
-void CBlockView::mouseMoveEvent(QMouseEvent* event) {
+namespace {
+PixelPoint PositionOf(const QMouseEvent* event) {
     const QPoint position = event->position().toPoint();
-    UpdatePointer({position.x(), position.y()});
-    // Dragging in the editor will paint here.
+    return {position.x(), position.y()};
+}
+
+bool IsPaintingButton(Qt::MouseButton button) { return button == Qt::LeftButton || button == Qt::RightButton; }
+}  // namespace
+
+void CBlockView::mouseMoveEvent(QMouseEvent* event) {
+    const PixelPoint position = PositionOf(event);
+    UpdatePointer(position);
+    // The window system keeps sending moves outside the view while a button
+    // is held, so a drag goes on wherever the pointer wanders.
+    if (!InEditor() || !capture_) return;
+    if (const auto cell = GridCellAt(position, zoom_)) PaintCell(*cell, dragLeft ? leftKind : rightKind);
 }
 
 void CBlockView::mousePressEvent(QMouseEvent* event) {
     if (InEditor()) {
-        // The editor's palette and painting will handle presses here.
+        if (IsPaintingButton(event->button())) PressInEditor(PositionOf(event), event->button() == Qt::LeftButton);
         return;
     }
     if (event->button() == Qt::LeftButton) PressLeftOutsideEditor(session_);
     if (event->button() == Qt::RightButton) PressRightOutsideEditor(session_);
     AfterSessionChange();
 }
+
+void CBlockView::mouseReleaseEvent(QMouseEvent* event) {
+    if (InEditor() && IsPaintingButton(event->button()))
+        ReleaseInEditor(PositionOf(event), event->button() == Qt::LeftButton);
+}
+
+// The editor ---------------------------------------------------------------
+
+void CBlockView::PressInEditor(PixelPoint point, bool left) {
+    if (const auto kind = PaletteKindAt(point, zoom_.zoom)) {
+        if (left) {
+            leftKind = *kind;
+            DrawLeftKind();
+        } else {
+            rightKind = *kind;
+            DrawRightKind();
+        }
+    }
+    const auto cell = GridCellAt(point, zoom_);
+    if (!cell) return;
+    PaintCell(*cell, left ? leftKind : rightKind);
+    capture_ = true;
+    dragLeft = left;
+    doc_->SetModifiedFlag();
+    emit editStateChanged();
+}
+
+void CBlockView::ReleaseInEditor(PixelPoint point, bool left) {
+    if (!capture_) return;
+    capture_ = false;
+    if (const auto cell = GridCellAt(point, zoom_)) PaintCell(*cell, left ? leftKind : rightKind);
+    EndStroke();
+    emit editStateChanged();
+}
+
+void CBlockView::PaintCell(GridCell cell, int kind) {
+    if (!strokeBefore_) strokeBefore_ = CurrentStageContents(*doc_);
+    // Written and drawn even when the cell already holds the kind.
+    doc_->SetCell(cell.column, cell.row, kind);
+    DrawCell(cell.column, cell.row);
+}
+
+void CBlockView::DrawLeftKind() { DrawSample(LeftSampleOrigin(zoom_.zoom), leftKind); }
+
+void CBlockView::DrawRightKind() { DrawSample(RightSampleOrigin(zoom_.zoom), rightKind); }
+
+void CBlockView::DrawSample(PixelPoint origin, int kind) {
+    {
+        QPainter painter(&image_);
+        PlayfieldPainter::PaintSample(painter, origin, zoom_, kind);
+    }
+    Touched({origin.x, origin.y, zoom_.cellWidth, zoom_.cellHeight});
+}
+
+void CBlockView::EndStroke() {
+    if (!strokeBefore_) return;
+    const StageContents before = *strokeBefore_;
+    strokeBefore_.reset();
+    PushStageEdit(before);
+}
+
+void CBlockView::PushStageEdit(const StageContents& before) {
+    StageContents after = StageContentsOf(*doc_, before.stage);
+    if (after == before) return;  // nothing to take back
+    history_.push(new StageEditCommand(session_, before, std::move(after)));
+}
+
+void CBlockView::AfterEdit() {
+    UpdatePointer();
+    emit editStateChanged();
+}
+
+bool CBlockView::IsEditorCommandEnabled(int commandId) const {
+    // A stroke still being painted counts as a change to undo: Undo ends it first.
+    const EditHistoryState history{history_.canUndo() || strokeBefore_.has_value(), history_.canRedo()};
+    return ::IsEditorCommandEnabled(commandId, session_, history);
+}
+
+bool CBlockView::IsEditorCommandChecked(int commandId) const { return ::IsEditorCommandChecked(commandId, session_); }
+
+void CBlockView::StepStage(int commandId) {
+    EndStroke();
+    if (!RunStageCommand(commandId, session_)) return;
+    AfterSessionChange();
+    AfterEdit();
+}
+
+void CBlockView::OnNextStage() { StepStage(CommandId::NextStage); }
+
+void CBlockView::OnPrevStage() { StepStage(CommandId::PrevStage); }
+
+void CBlockView::OnBonusBall() {
+    if (!IsEditorCommandEnabled(CommandId::BonusBall)) return;
+    EndStroke();
+    const StageContents before = CurrentStageContents(*doc_);
+    doc_->ToggleBonusBall();
+    PushStageEdit(before);
+    AfterEdit();
+}
+
+void CBlockView::OnDeleteStage() {
+    if (!IsEditorCommandEnabled(CommandId::DeleteStage)) return;
+    EndStroke();
+    const StageContents before = CurrentStageContents(*doc_);
+    doc_->ClearStage();
+    PushStageEdit(before);
+    AfterEdit();
+}
+
+bool CBlockView::OnAllClearMessage(const AllClearMessageAsker& ask) {
+    if (!IsEditorCommandEnabled(CommandId::AllClearMessage)) return false;
+    EndStroke();
+    const std::optional<std::string> answer = ask(Cp932ToUtf8(doc_->MessageText()), this);
+    if (!answer) return false;  // cancelled: nothing changes
+    const std::optional<std::string> bytes = AllClearMessageBytes(*answer);
+    if (!bytes) return false;
+    const MessageField before = doc_->m_message;
+    doc_->SetMessage(*bytes);
+    if (doc_->m_message != before) history_.push(new MessageEditCommand(*doc_, before, doc_->m_message));
+    AfterEdit();
+    return true;
+}
+
+void CBlockView::Undo() {
+    EndStroke();
+    if (!IsEditorCommandEnabled(CommandId::EditUndo)) return;
+    history_.undo();
+    AfterEdit();
+}
+
+void CBlockView::Redo() {
+    EndStroke();
+    if (!IsEditorCommandEnabled(CommandId::EditRedo)) return;
+    history_.redo();
+    AfterEdit();
+}
+
+// The stage set's view -------------------------------------------------------
+
+void CBlockView::RestartOnNewSet() {
+    // The history belongs to the set that was there before.
+    strokeBefore_.reset();
+    capture_ = false;
+    history_.clear();
+    session_.StartGame();
+    AfterSessionChange();
+    emit editStateChanged();
+}
+
+void CBlockView::RepaintStage() { InvalidateView(); }
+
+std::uint16_t CBlockView::HighScore() const { return session_.highScore; }
+
+void CBlockView::SetHighScore(std::uint16_t score) { session_.highScore = score; }

@@ -1,20 +1,27 @@
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <string>
 
 #include <QImage>
+#include <QUndoStack>
 #include <QWidget>
 
 #include "engine/DrawGeometry.h"
+#include "engine/EditorHitTest.h"
+#include "engine/EditorCommands.h"
 #include "engine/GameSession.h"
 #include "engine/PointerChoice.h"
 #include "engine/Rect.h"
 #include "engine/SessionPlatform.h"
+#include "engine/StageEdits.h"
 #include "engine/ViewCommands.h"
 #include "engine/qt/HeldKeys.h"
 #include "engine/qt/PlayfieldBitmaps.h"
 #include "engine/qt/PlayfieldPointers.h"
 #include "shell/Zoom.h"
+#include "stages/StageSetView.h"
 
 class CBlockDoc;
 class SettingsStore;
@@ -23,8 +30,9 @@ class StatusPanes;
 // The playfield view. It owns the game session and runs it: the 50 ms
 // tick, drawing, message boxes, the paddle's input, the pointer shape and
 // the mouse buttons. Everything is drawn into an image of the client area;
-// a paint only copies the image to the screen.
-class CBlockView : public QWidget, public SessionPlatform {
+// a paint only copies the image to the screen. In the editor mode it is the
+// stage editor, with a history of the changes made there.
+class CBlockView : public QWidget, public SessionPlatform, public StageSetView {
     Q_OBJECT
 public:
     // Builds the session on the document and reads the game settings.
@@ -43,6 +51,28 @@ public:
 
     bool IsCommandEnabled(ViewCommand command) const;
     void RunCommand(ViewCommand command);
+
+    // The editor's commands by identifier (shell/CommandIds.h): next and
+    // previous stage, bonus ball, all-clear message, delete stage, New, Save,
+    // Save As, Undo and Redo. New, Save and Save As are DocumentCommands'.
+    bool IsEditorCommandEnabled(int commandId) const;
+    bool IsEditorCommandChecked(int commandId) const;
+    // Each does nothing while its command is disabled.
+    void OnNextStage();
+    void OnPrevStage();
+    void OnBonusBall();
+    void OnDeleteStage();
+    // Asks for the all-clear message with the current one in UTF-8; nothing
+    // means cancelled. Returns whether a message was stored: not when
+    // cancelled, nor for a text with a character Shift-JIS lacks.
+    using AllClearMessageAsker =
+        std::function<std::optional<std::string>(const std::string& currentUtf8, QWidget* parent)>;
+    bool OnAllClearMessage(const AllClearMessageAsker& ask);
+
+    // Every paint stroke, bonus toggle, message change and stage clearing,
+    // emptied when a set is created or opened. Undo and redo through the
+    // slots below, which keep to the commands' rules.
+    const QUndoStack& EditHistory() const { return history_; }
 
     const QImage& Image() const { return image_; }
     // The full repaint: the frame tiles the clip box touches, every cell,
@@ -74,13 +104,28 @@ public:
     int MidiOutputCount() override;
     int WaveOutputCount() override;
 
-    // The kinds the editor paints with the left and right buttons.
+    // StageSetView
+    void RestartOnNewSet() override;
+    void RepaintStage() override;
+    std::uint16_t HighScore() const override;
+    void SetHighScore(std::uint16_t score) override;
+
+    // The kinds the editor paints with the left and right buttons, and which
+    // button started the current drag.
     int leftKind = 1;
     int rightKind = 0;
+    bool dragLeft = true;
+
+public slots:
+    void Undo();
+    void Redo();
 
 signals:
     // A command or a button press may have changed the mode or the ball's state.
     void sessionStateChanged();
+    // The set, its current stage or the editor's history changed: the
+    // editor's commands may be enabled or marked differently.
+    void editStateChanged();
 
 protected:
     // Starts the 50 ms tick; returns its identifier, or 0 when no timer can
@@ -91,6 +136,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void ResizeToZoom();
@@ -102,6 +148,19 @@ private:
     void UpdatePointer(PixelPoint position);
     void UpdatePointer() { UpdatePointer(PointerPosition()); }
     void AfterSessionChange();
+
+    // The editor.
+    void PressInEditor(PixelPoint point, bool left);
+    void ReleaseInEditor(PixelPoint point, bool left);
+    void PaintCell(GridCell cell, int kind);
+    void DrawLeftKind();
+    void DrawRightKind();
+    void DrawSample(PixelPoint origin, int kind);
+    void StepStage(int commandId);
+    // Records the open stroke as one step of the history.
+    void EndStroke();
+    void PushStageEdit(const StageContents& before);
+    void AfterEdit();
 
     GameSession session_;
     CBlockDoc* doc_;
@@ -116,4 +175,9 @@ private:
     bool painting_ = false;     // inside paintEvent, which shows the whole change anyway
     int tickTimerId_ = 0;
     std::optional<PointerShape> pointerShape_;
+    // The editor holds the mouse from a press on the grid to a release.
+    bool capture_ = false;
+    // The stage as it was before the stroke being painted.
+    std::optional<StageContents> strokeBefore_;
+    QUndoStack history_;
 };

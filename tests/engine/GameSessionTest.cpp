@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "engine/SessionStageSetView.h"
 #include "shell/Cp932.h"
 #include "stages/CBlockDoc.h"
 #include "tests/engine/FakePlatform.h"
@@ -29,7 +30,7 @@ protected:
         g_nextEvent = SoundEvent::None;
         g_steps = 0;
         session.SetBallStepper(&ScriptedStep);
-        doc.AttachSession(&session);
+        doc.AttachView(&sessionView);
         for (int stage = 0; stage < kStageCount; ++stage) PutBlock(stage, 5);
         platform.input.zoom = 4;
         platform.input.pointerClientX = 512 + 32;  // the pointer right above the serve point
@@ -53,6 +54,7 @@ protected:
     CBlockDoc doc;
     FakePlatform platform;
     GameSession session;
+    SessionStageSetView sessionView{session};
 };
 
 TEST_F(GameSessionTest, StartsInPlayWithTheBallOnThePaddle) {

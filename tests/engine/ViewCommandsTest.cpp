@@ -5,6 +5,7 @@
 
 #include "engine/GameSession.h"
 #include "engine/SessionMouse.h"
+#include "engine/SessionStageSetView.h"
 #include "stages/CBlockDoc.h"
 #include "tests/engine/FakePlatform.h"
 
@@ -14,13 +15,14 @@ namespace {
 class ViewCommandsTest : public ::testing::Test {
 protected:
     ViewCommandsTest() {
-        doc.AttachSession(&session);
+        doc.AttachView(&sessionView);
         doc.SetCell(3, 3, 1);
     }
 
     CBlockDoc doc;
     FakePlatform platform;
     GameSession session{doc, platform};
+    SessionStageSetView sessionView{session};
 };
 }  // namespace
 

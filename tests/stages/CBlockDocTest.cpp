@@ -102,3 +102,28 @@ TEST(CBlockDocTest, TheMessageFieldKeepsItsTailAndItsLimit) {
     EXPECT_EQ(doc.MessageText(), "");
 }
 }  // namespace
+
+namespace {
+// Notes what the set tells its view.
+class RecordingView : public StageSetView {
+public:
+    std::string log;
+    std::uint16_t score = 0;
+    void RestartOnNewSet() override { log += "restart;"; }
+    void RepaintStage() override { log += "repaint;"; }
+    std::uint16_t HighScore() const override { return score; }
+    void SetHighScore(std::uint16_t value) override { score = value; }
+};
+}  // namespace
+
+TEST(CBlockDocTest, TheViewIsRepaintedByClearingAndRestartedByANewSet) {
+    CBlockDoc doc;
+    RecordingView view;
+    doc.AttachView(&view);
+    doc.m_nStage = 4;
+    doc.ClearStage();
+    EXPECT_EQ(view.log, "repaint;");
+    doc.RestartAtFirstStage();
+    EXPECT_EQ(view.log, "repaint;restart;");
+    EXPECT_EQ(doc.CurrentStage(), 0);
+}

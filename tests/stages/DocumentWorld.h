@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/GameSession.h"
+#include "engine/SessionStageSetView.h"
 #include "shell/MemorySettingsStore.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
@@ -11,13 +12,14 @@
 // world in which the document and start-up tests open and save sets.
 struct DocumentWorld {
     DocumentWorld() : session(doc, platform), commands(doc) {
-        doc.AttachSession(&session);
+        doc.AttachView(&sessionView);
         doc.AttachServices({&files, &ui, &settings});
     }
 
     CBlockDoc doc;
     FakePlatform platform;
     GameSession session;
+    SessionStageSetView sessionView{session};
     MemorySettingsStore settings;
     FakeDocumentFiles files;
     FakeDocumentUi ui;

@@ -1,0 +1,11 @@
+#include "engine/SessionStageSetView.h"
+
+#include "engine/GameSession.h"
+
+void SessionStageSetView::RestartOnNewSet() { session_->StartGame(); }
+
+void SessionStageSetView::RepaintStage() { session_->InvalidateView(); }
+
+std::uint16_t SessionStageSetView::HighScore() const { return session_->highScore; }
+
+void SessionStageSetView::SetHighScore(std::uint16_t score) { session_->highScore = score; }

@@ -1,0 +1,54 @@
+#include "engine/StageEdits.h"
+
+#include <algorithm>
+
+#include "engine/GameSession.h"
+#include "shell/Cp932.h"
+#include "stages/MessageChars.h"
+
+namespace {
+auto StageBegin(CBlockDoc& doc, int stage) { return doc.m_cells.begin() + stage * kCellsPerStage; }
+auto StageBegin(const CBlockDoc& doc, int stage) { return doc.m_cells.begin() + stage * kCellsPerStage; }
+}  // namespace
+
+StageContents CurrentStageContents(const CBlockDoc& doc) { return StageContentsOf(doc, doc.CurrentStage()); }
+
+StageContents StageContentsOf(const CBlockDoc& doc, int stage) {
+    StageContents contents;
+    contents.stage = stage;
+    std::copy_n(StageBegin(doc, contents.stage), kCellsPerStage, contents.cells.begin());
+    contents.bonusBall = doc.m_bonusBall[contents.stage];
+    return contents;
+}
+
+void RestoreStage(GameSession& session, const StageContents& contents) {
+    CBlockDoc& doc = session.Doc();
+    std::copy(contents.cells.begin(), contents.cells.end(), StageBegin(doc, contents.stage));
+    doc.m_bonusBall[contents.stage] = contents.bonusBall;
+    doc.SetModifiedFlag();
+    if (doc.CurrentStage() == contents.stage) {
+        session.InvalidateView();
+        return;
+    }
+    // The change is shown where it happens, with the stage in the status bar.
+    doc.m_nStage = contents.stage;
+    session.StartGame();
+}
+
+void RestoreMessage(CBlockDoc& doc, const MessageField& field) {
+    doc.m_message = field;
+    doc.SetModifiedFlag();
+}
+
+std::optional<std::string> AllClearMessageBytes(std::string_view utf8) {
+    std::optional<std::string> bytes = Utf8ToCp932(utf8);
+    if (!bytes) return std::nullopt;
+    constexpr std::size_t kLimit = kMessageSize - 1;
+    if (bytes->size() <= kLimit) return bytes;
+    std::string cut;
+    for (const MessagePiece& piece : SplitMessage(*bytes)) {
+        if (cut.size() + piece.bytes.size() > kLimit) break;
+        cut += piece.bytes;
+    }
+    return cut;
+}

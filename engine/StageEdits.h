@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "stages/CBlockDoc.h"
+
+class GameSession;
+
+// What one editor change of a stage touches, as it was before or after
+// the change: the stage's cells and its bonus-ball flag.
+struct StageContents {
+    int stage = 0;
+    std::array<std::int8_t, kCellsPerStage> cells{};
+    std::uint8_t bonusBall = 0;
+    friend bool operator==(const StageContents&, const StageContents&) = default;
+};
+
+using MessageField = std::array<char, kMessageSize>;
+
+StageContents StageContentsOf(const CBlockDoc& doc, int stage);
+StageContents CurrentStageContents(const CBlockDoc& doc);
+
+// Undo and redo: puts a stage back as it was and shows it in the editor,
+// moving to it when another stage is current. The set stays modified, for
+// the file still differs from what was saved.
+void RestoreStage(GameSession& session, const StageContents& contents);
+// The whole message field, its tail after the text included.
+void RestoreMessage(CBlockDoc& doc, const MessageField& field);
+
+// The all-clear message in the file's code page, as the dialog's UTF-8 text
+// becomes it: cut to the field's 255 bytes at a character boundary, so no
+// half character is stored. Nothing when a character has no Shift-JIS code.
+std::optional<std::string> AllClearMessageBytes(std::string_view utf8);
