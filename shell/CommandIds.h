@@ -10,7 +10,9 @@ inline constexpr int FileSave = 57603;
 inline constexpr int FileSaveAs = 57604;
 inline constexpr int AppExit = 57665;
 
-// Edit (the stage editor)
+// Edit (the stage editor); undo and redo take the framework's standard numbers.
+inline constexpr int EditUndo = 57643;
+inline constexpr int EditRedo = 57644;
 inline constexpr int BonusBall = 32780;
 inline constexpr int AllClearMessage = 32782;
 inline constexpr int DeleteStage = 32783;
