@@ -11,6 +11,9 @@
 // topic by HelpTopicKey, so a number finds its page.
 inline constexpr int kCommandTopicBase = 0x10000;
 
+// The compiled manual, beside the program and named after its file.
+inline constexpr char kHelpFileName[] = "zembrovaltine.qch";
+
 // The status bar's four game indicators, left to right.
 namespace IndicatorId {
 inline constexpr int Stage = 59145;
@@ -31,9 +34,13 @@ inline constexpr int Playfield = ForCommand(59648);
 }  // namespace HelpTopic
 
 // The name under which the manual files a topic: "0x" and the number in
-// lower-case hexadecimal, as in "0x20065".
+// lower-case hexadecimal, as in "0x20065". Two pages that the viewer opens
+// by name rather than by number are filed as "contents" and "help-on-help".
 std::string HelpTopicKey(int topic);
 
 // Every topic the program can ask for: each dialog, the main window, each
 // menu command and toolbar button, each status pane and the playfield.
 std::vector<int> AllHelpTopics();
+
+inline constexpr char kContentsPageKey[] = "contents";
+inline constexpr char kHelpOnHelpPageKey[] = "help-on-help";

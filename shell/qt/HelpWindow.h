@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMainWindow>
+
+class HelpBrowser;
+class QHelpEngine;
+class QLineEdit;
+class QTabWidget;
+class QUrl;
+
+// The help viewer's window: the contents and the keyword index on the left,
+// the page on the right, back and forward above.
+class HelpWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    HelpWindow(QHelpEngine* engine, QWidget* parent = nullptr);
+
+    void ShowPage(const QUrl& page);
+    void ShowContentsTab();
+    // The keyword index with an empty search field that has the focus.
+    void ShowIndexTab();
+    // Shows the window, or raises it if it was behind others.
+    void Present();
+
+    HelpBrowser* Browser() const { return browser_; }
+    QLineEdit* SearchField() const { return search_; }
+
+private:
+    QWidget* MakeIndexPane();
+    void MakeToolBar();
+    void SelectInContents(const QUrl& page);
+
+    QHelpEngine* engine_;
+    HelpBrowser* browser_;
+    QTabWidget* tabs_;
+    QLineEdit* search_ = nullptr;
+};
