@@ -1,7 +1,7 @@
 #include "shell/qt/HelpWindow.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -56,12 +57,20 @@ HelpWindow::HelpWindow(QHelpEngine* engine, QWidget* parent)
     splitter->addWidget(tabs_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 560});
     setCentralWidget(splitter);
     MakeToolBar();
-    resize(820, 580);
+    FitToScreen();
+    // A quarter for the lists, the rest for the page, at any window size.
+    splitter->setSizes({width() / 4, width() - width() / 4});
 
-    connect(engine_->contentWidget(), &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowPage);
+    QHelpContentWidget* contents = engine_->contentWidget();
+    connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowPage);
+    // The contents arrive a moment after the engine opens: show the chapters
+    // and mark the page already on show.
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+        contents->expandToDepth(0);
+        SelectInContents(browser_->source());
+    });
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectInContents);
 }
 
@@ -109,6 +118,13 @@ void HelpWindow::MakeToolBar() {
     connect(bar->addAction(QStringLiteral("キーワード")), &QAction::triggered, this, &HelpWindow::ShowIndexTab);
 }
 
+void HelpWindow::FitToScreen() {
+    QSize size(900, 620);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
+}
+
 void HelpWindow::ShowPage(const QUrl& page) {
     // Asking again for the page on show only brings its topic back in view.
     if (browser_->source() == page) {
@@ -117,6 +133,8 @@ void HelpWindow::ShowPage(const QUrl& page) {
     }
     browser_->setSource(page);
 }
+
+bool HelpWindow::ShowsAPage() const { return !browser_->source().isEmpty(); }
 
 void HelpWindow::ShowContentsTab() { tabs_->setCurrentIndex(0); }
 

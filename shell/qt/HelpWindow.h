@@ -22,12 +22,15 @@ public:
     // Shows the window, or raises it if it was behind others.
     void Present();
 
+    bool ShowsAPage() const;
     HelpBrowser* Browser() const { return browser_; }
     QLineEdit* SearchField() const { return search_; }
 
 private:
     QWidget* MakeIndexPane();
     void MakeToolBar();
+    // The usual size, or less on a small screen or at a large scale factor.
+    void FitToScreen();
     void SelectInContents(const QUrl& page);
 
     QHelpEngine* engine_;

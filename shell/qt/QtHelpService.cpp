@@ -29,7 +29,11 @@ void QtHelpService::ShowContents() {
 }
 
 void QtHelpService::ShowKeywordSearch() {
-    if (HelpWindow* window = OpenViewer()) window->ShowIndexTab();
+    HelpWindow* window = OpenViewer();
+    if (window == nullptr) return;
+    window->ShowIndexTab();
+    // A page beside the list rather than an empty pane, on the first call.
+    if (!window->ShowsAPage()) ShowKey(QString::fromLatin1(kContentsPageKey));
 }
 
 void QtHelpService::ShowHelpOnHelp() {
