@@ -50,6 +50,8 @@ private:
 HelpWindow::HelpWindow(QHelpEngine* engine, QWidget* parent)
     : QMainWindow(parent), engine_(engine), browser_(new HelpBrowser(engine, this)), tabs_(new QTabWidget(this)) {
     setWindowTitle(QStringLiteral("Zembrovaltine ヘルプ"));
+    // Closing the game's window ends the program even while help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     tabs_->addTab(engine_->contentWidget(), QStringLiteral("目次(&C)"));
     tabs_->addTab(MakeIndexPane(), QStringLiteral("キーワード(&K)"));
 

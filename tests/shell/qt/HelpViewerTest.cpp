@@ -154,6 +154,7 @@ TEST(HelpViewer, OneWindowRaisedAtEachNewTopicWithBackAndForward) {
     EXPECT_EQ(help.Window(), window);
     EXPECT_EQ(PageOf(help), "viewer.html");
     EXPECT_EQ(QApplication::topLevelWidgets().count(window), 1);
+    EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
 
     window->Browser()->backward();
     EXPECT_EQ(PageOf(help), "window.html");
