@@ -211,6 +211,17 @@ TEST(HelpViewer, F1AndTheHelpButtonOfEachDialogOpenItsTopic) {
         EXPECT_EQ(PageOf(help), DialogPage(id));
     }
     COptionDlg::SetHelpService(nullptr);
+
+    // F1 of the main window: a modal dialog's topic while one is open.
+    {
+        HelpOnlyDialog dialog(DialogId::Sound);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        help.ShowCurrentContext();
+        EXPECT_EQ(PageOf(help), DialogPage(DialogId::Sound));
+    }
+    help.ShowCurrentContext();
+    EXPECT_EQ(PageOf(help), "window.html");
 }
 
 TEST(ContextHelpMode, NextClickOpensTheTopicOfWhatWasClickedInsteadOfUsingIt) {
