@@ -10,7 +10,7 @@ inline constexpr int FileSave = 57603;
 inline constexpr int FileSaveAs = 57604;
 inline constexpr int AppExit = 57665;
 
-// Edit (the stage editor)
+// Edit (the stage editor); undo and redo take the standard numbers.
 inline constexpr int EditUndo = 57643;
 inline constexpr int EditRedo = 57644;
 inline constexpr int BonusBall = 32780;

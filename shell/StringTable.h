@@ -9,6 +9,7 @@ inline constexpr int MidiFilter = 8;
 inline constexpr int Close = 20;
 inline constexpr int NotPatternFile = 23;
 inline constexpr int InvalidPath = 158;
+inline constexpr int HelpFileUnreadable = 290;
 inline constexpr int FirstEffectFile = 300;
 inline constexpr int FirstEffectName = 320;
 inline constexpr int FirstMusicFile = 340;
