@@ -17,8 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # music plays through, and a Japanese font for every text of the program.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fluid-soundfont-gm, fonts-ipafont-gothic | fonts-japanese-gothic")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "block-breaking game with a stage editor")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "block-breaking game with a stage editor
-Zembrovaltine is a single-player block-breaking game with a Japanese user
+# The summary above is the first line of the package description; this is the rest.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zembrovaltine is a single-player block-breaking game with a Japanese user
 interface. Steer the paddle along the foot of a walled playfield and keep the
 ball in play; the ball knocks out the blocks of the stage, and a stage is
 cleared when no breakable block is left. Coloured blocks break at one hit,
