@@ -9,6 +9,7 @@ add_custom_command(
   COMMENT "Building the default stage set SYSTEM.BLC"
   VERBATIM)
 add_custom_target(system_stages ALL DEPENDS ${SYSTEM_STAGES_FILE})
+set_property(GLOBAL APPEND PROPERTY ZEMBRO_PROGRAM_DATA ${SYSTEM_STAGES_FILE})
 
 # Guards for whoever edits the stage set: the game opens it without a
 # designer warning, and the headless player clears every stage at speed 1.

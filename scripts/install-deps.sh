@@ -11,7 +11,9 @@ packages=(
   libfluidsynth-dev fluid-soundfont-gm
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
+  dpkg-dev file desktop-file-utils appstream shared-mime-info xdg-utils
+  libfile-mimeinfo-perl inotify-tools
 )
 
 missing=()

@@ -1,6 +1,7 @@
 """The sixteen classic colours and a small pixel canvas to draw with them."""
 
 from png_writer import write_indexed_png, write_rgba_png
+from svg_writer import write_pixel_svg
 
 BLACK = (0, 0, 0)
 MAROON = (128, 0, 0)
@@ -87,6 +88,14 @@ class Canvas:
             for x in range(other.width):
                 self.put(left + x, top + y, other.get(x, y))
 
+    def scaled(self, factor):
+        """Each pixel becomes a factor x factor square: larger, never blurred."""
+        big = Canvas(self.width * factor, self.height * factor, CLEAR)
+        for y in range(big.height):
+            for x in range(big.width):
+                big.put(x, y, self.get(x // factor, y // factor))
+        return big
+
     def save_indexed(self, path):
         """Saves as a 16-colour image; any colour outside the palette is a bug."""
         indices = []
@@ -106,6 +115,10 @@ class Canvas:
                 raise ValueError(f"{path}: colour {colour} is not one of the sixteen")
             pixels.append(colour + (255,))
         write_rgba_png(path, self.width, self.height, pixels)
+
+    def save_svg(self, path):
+        """Saves as a vector image of square pixels, sharp at any size."""
+        write_pixel_svg(path, self.width, self.height, self.get)
 
 
 def check_map(name, rows, width, height):

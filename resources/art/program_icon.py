@@ -1,6 +1,7 @@
 """The program icon: a ball knocking a block out of a row of coloured blocks,
-above the paddle, drawn like the playfield on a clear ground. 32 x 32, with a
-16 x 16 variant drawn for its own size."""
+above the paddle, drawn like the playfield on a clear ground. 32 x 32, with
+16 x 16 and 24 x 24 variants drawn for their own sizes; the desktop's larger
+sizes are these pictures enlarged by whole factors."""
 
 from canvas import (Canvas, CLEAR, RED, MAROON, FUCHSIA, YELLOW, OLIVE, LIME, GREEN,
                     AQUA, BLUE, NAVY, SILVER, GREY, WHITE, check_map)
@@ -51,6 +52,31 @@ def icon_32():
     return icon
 
 
+# A six-pixel ball for the 24-pixel icon, lit and shadowed like the others.
+BALL_6_MAP = [
+    ".mmm..",
+    "mwrrm.",
+    "mrrrmg",
+    "mrrrmg",
+    ".mmmgg",
+    "..ggg.",
+]
+
+
+def icon_24():
+    icon = Canvas(24, 24, CLEAR)
+    block_rows(icon, 2, 6, 5, [
+        [RED_BLOCK, YELLOW_BLOCK, LIME_BLOCK, AQUA_BLOCK],
+        [BLUE_BLOCK, SILVER_BLOCK, KNOCKED_OUT, RED_BLOCK],
+    ])
+    check_map("24-pixel ball", BALL_6_MAP, 6, 6)
+    icon.paint_map(12, 9, BALL_6_MAP)
+    icon.paint_map(9, 11, [".l", "lG"])
+    icon.paint_map(19, 12, ["l.", "Gl"])
+    icon.paste(4, 18, paddle_picture(16, 5, 1, CLEAR))
+    return icon
+
+
 # At 16 pixels the playfield's bevels would be noise: flat blocks with a
 # dark lower-right edge, a four-pixel ball and a three-row paddle.
 SMALL_ICON_MAP = [
@@ -78,3 +104,20 @@ def icon_16():
     icon = Canvas(16, 16, CLEAR)
     icon.paint_map(0, 0, SMALL_ICON_MAP)
     return icon
+
+
+# Desktop icon size -> (picture drawn for it, whole factor it is enlarged by).
+DESKTOP_SIZES = {
+    16: (icon_16, 1),
+    24: (icon_24, 1),
+    32: (icon_32, 1),
+    48: (icon_24, 2),
+    64: (icon_32, 2),
+    128: (icon_32, 4),
+    256: (icon_32, 8),
+}
+
+
+def desktop_icons():
+    """(size, canvas) for every size the desktop's icon theme asks for."""
+    return [(size, draw().scaled(factor)) for size, (draw, factor) in DESKTOP_SIZES.items()]

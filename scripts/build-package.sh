@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the Debian package zembrovaltine_VERSION_ARCH.deb into build-package/,
+# compiling only what the package holds (the game, its data and blctool).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+dir=build-package
+# Packing installs the tree; without this it would first build every test
+# and benchmark as well.
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+cmake --build "$dir" --target game blctool
+(cd "$dir" && cpack -G DEB)
+ls -l "$dir"/zembrovaltine_*.deb
