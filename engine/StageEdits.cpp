@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "engine/GameSession.h"
-#include "shell/Cp932.h"
-#include "stages/MessageChars.h"
 
 namespace {
 auto StageBegin(CBlockDoc& doc, int stage) { return doc.m_cells.begin() + stage * kCellsPerStage; }
@@ -38,17 +36,4 @@ void RestoreStage(GameSession& session, const StageContents& contents) {
 void RestoreMessage(CBlockDoc& doc, const MessageField& field) {
     doc.m_message = field;
     doc.SetModifiedFlag();
-}
-
-std::optional<std::string> AllClearMessageBytes(std::string_view utf8) {
-    std::optional<std::string> bytes = Utf8ToCp932(utf8);
-    if (!bytes) return std::nullopt;
-    constexpr std::size_t kLimit = kMessageSize - 1;
-    if (bytes->size() <= kLimit) return bytes;
-    std::string cut;
-    for (const MessagePiece& piece : SplitMessage(*bytes)) {
-        if (cut.size() + piece.bytes.size() > kLimit) break;
-        cut += piece.bytes;
-    }
-    return cut;
 }

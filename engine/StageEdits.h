@@ -2,9 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <string>
-#include <string_view>
 
 #include "stages/CBlockDoc.h"
 
@@ -30,8 +27,3 @@ StageContents CurrentStageContents(const CBlockDoc& doc);
 void RestoreStage(GameSession& session, const StageContents& contents);
 // The whole message field, its tail after the text included.
 void RestoreMessage(CBlockDoc& doc, const MessageField& field);
-
-// The all-clear message in the file's code page, as the dialog's UTF-8 text
-// becomes it: cut to the field's 255 bytes at a character boundary, so no
-// half character is stored. Nothing when a character has no Shift-JIS code.
-std::optional<std::string> AllClearMessageBytes(std::string_view utf8);

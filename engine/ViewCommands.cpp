@@ -1,10 +1,10 @@
 #include "engine/ViewCommands.h"
 
 #include "engine/GameSession.h"
+#include "shell/CommandRules.h"
 
 bool IsViewCommandEnabled(ViewCommand command, const GameSession& session) {
-    if (command == ViewCommand::Pause) return session.mode != GameMode::Editor;
-    return true;
+    return CommandStateOf(static_cast<int>(command), SessionContext(session)).enabled;
 }
 
 bool RunViewCommand(ViewCommand command, GameSession& session) {

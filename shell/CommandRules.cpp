@@ -1,9 +1,11 @@
 #include "shell/CommandRules.h"
 
+#include "engine/GameSession.h"
 #include "shell/CommandIds.h"
+#include "stages/CBlockDoc.h"
 
 namespace {
-constexpr int kLastStage = 9;
+constexpr int kLastStage = kStageCount - 1;
 
 CommandState Enabled(bool enabled) { return {enabled, false}; }
 CommandState Marked(bool checked) { return {true, checked}; }
@@ -11,6 +13,20 @@ CommandState Marked(bool checked) { return {true, checked}; }
 // The speed buttons sit in command order from slow to turbo.
 bool IsSpeedButton(int command) { return command >= CommandId::SpeedSlow && command <= CommandId::SpeedTurbo; }
 }  // namespace
+
+CommandContext SessionContext(const GameSession& session) {
+    const CBlockDoc& doc = session.Doc();
+    CommandContext context;
+    context.mode = session.mode;
+    context.ballState = session.ballState;
+    context.speed = session.speed;
+    context.stage = doc.CurrentStage();
+    context.bonusBall = doc.BonusBall();
+    context.modified = doc.IsModified();
+    context.musicEnabled = session.musicEnabled;
+    context.effectsEnabled = session.effectsEnabled;
+    return context;
+}
 
 CommandState CommandStateOf(int command, const CommandContext& context) {
     using namespace CommandId;
@@ -25,6 +41,8 @@ CommandState CommandStateOf(int command, const CommandContext& context) {
     case DeleteStage: return {inEditor, command == BonusBall && context.bonusBall};
     case FileSave:
     case FileSaveAs: return Enabled(inEditor && context.modified);
+    case EditUndo: return Enabled(inEditor && context.canUndo);
+    case EditRedo: return Enabled(inEditor && context.canRedo);
 
     case Play: return Marked(context.mode == GameMode::Play);
     case Demo: return Marked(context.mode == GameMode::Demo);

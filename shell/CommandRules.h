@@ -2,6 +2,8 @@
 
 #include "engine/GameTypes.h"
 
+class GameSession;
+
 // What the enabling rules of the commands look at, taken fresh each time
 // the rules are evaluated.
 struct CommandContext {
@@ -13,9 +15,15 @@ struct CommandContext {
     bool modified = false;
     bool musicEnabled = false;
     bool effectsEnabled = false;
+    bool canUndo = false;  // the editor's history holds a change to take back
+    bool canRedo = false;  // ... or one taken back to do again
     bool toolbarVisible = true;
     bool statusBarVisible = true;
 };
+
+// What the session and its stage set say; the history and the bars are
+// for the caller to add.
+CommandContext SessionContext(const GameSession& session);
 
 struct CommandState {
     bool enabled = true;

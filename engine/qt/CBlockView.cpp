@@ -16,8 +16,9 @@
 #include "engine/PaddleTarget.h"
 #include "engine/SessionMouse.h"
 #include "engine/StatusPanes.h"
-#include "engine/qt/PlayfieldPainter.h"
 #include "engine/qt/EditorUndoCommands.h"
+#include "engine/qt/PlayfieldPainter.h"
+#include "shell/AllClearMessage.h"
 #include "shell/CommandIds.h"
 #include "shell/Cp932.h"
 #include "shell/qt/MessageBox.h"
@@ -373,13 +374,21 @@ void CBlockView::AfterEdit() {
     emit editStateChanged();
 }
 
-bool CBlockView::IsEditorCommandEnabled(int commandId) const {
+CommandContext CBlockView::CommandContextNow() const {
+    CommandContext context = SessionContext(session_);
     // A stroke still being painted counts as a change to undo: Undo ends it first.
-    const EditHistoryState history{history_.canUndo() || strokeBefore_.has_value(), history_.canRedo()};
-    return ::IsEditorCommandEnabled(commandId, session_, history);
+    context.canUndo = history_.canUndo() || strokeBefore_.has_value();
+    context.canRedo = history_.canRedo();
+    return context;
 }
 
-bool CBlockView::IsEditorCommandChecked(int commandId) const { return ::IsEditorCommandChecked(commandId, session_); }
+bool CBlockView::IsEditorCommandEnabled(int commandId) const {
+    return CommandStateOf(commandId, CommandContextNow()).enabled;
+}
+
+bool CBlockView::IsEditorCommandChecked(int commandId) const {
+    return CommandStateOf(commandId, CommandContextNow()).checked;
+}
 
 void CBlockView::StepStage(int commandId) {
     EndStroke();
@@ -415,10 +424,8 @@ bool CBlockView::OnAllClearMessage(const AllClearMessageAsker& ask) {
     EndStroke();
     const std::optional<std::string> answer = ask(Cp932ToUtf8(doc_->MessageText()), this);
     if (!answer) return false;  // cancelled: nothing changes
-    const std::optional<std::string> bytes = AllClearMessageBytes(*answer);
-    if (!bytes) return false;
     const MessageField before = doc_->m_message;
-    doc_->SetMessage(*bytes);
+    doc_->SetMessage(MessageToCp932(*answer));
     if (doc_->m_message != before) history_.push(new MessageEditCommand(*doc_, before, doc_->m_message));
     AfterEdit();
     return true;

@@ -11,6 +11,7 @@
 #include "engine/DrawGeometry.h"
 #include "engine/EditorHitTest.h"
 #include "engine/EditorCommands.h"
+#include "shell/CommandRules.h"
 #include "engine/GameSession.h"
 #include "engine/PointerChoice.h"
 #include "engine/Rect.h"
@@ -51,6 +52,10 @@ public:
 
     bool IsCommandEnabled(ViewCommand command) const;
     void RunCommand(ViewCommand command);
+
+    // What the commands' rules see of the session, its stage set and the
+    // editor's history.
+    CommandContext CommandContextNow() const;
 
     // The editor's commands by identifier (shell/CommandIds.h): next and
     // previous stage, bonus ball, all-clear message, delete stage, New, Save,

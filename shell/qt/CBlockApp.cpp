@@ -9,8 +9,11 @@
 #include "shell/SettingsStore.h"
 #include "shell/Startup.h"
 #include "shell/StringTable.h"
+#include "shell/HelpTopics.h"
 #include "shell/qt/CMainFrame.h"
+#include "shell/qt/COptionDlg.h"
 #include "shell/qt/QtText.h"
+#include "shell/qt/QtHelpService.h"
 #include "shell/qt/QtSettingsStore.h"
 #include "stages/qt/QtDocumentUi.h"
 
@@ -29,7 +32,10 @@ CBlockApp::CBlockApp() : CBlockApp(Environment{}) {}
 
 CBlockApp::CBlockApp(Environment environment) : environment_(std::move(environment)) {}
 
-CBlockApp::~CBlockApp() = default;
+CBlockApp::~CBlockApp() {
+    window_.reset();
+    COptionDlg::SetHelpService(nullptr);
+}
 
 bool CBlockApp::InitInstance() {
     QCoreApplication::setApplicationName(ToQString(LoadString(StringId::ProgramTitle)));
@@ -58,7 +64,9 @@ void CBlockApp::OpenSettingsStore() {
 }
 
 void CBlockApp::CreateMainWindow() {
-    window_ = std::make_unique<CMainFrame>(doc_, commands_, *settings_);
+    help_ = std::make_unique<QtHelpService>(QString::fromStdString(programDir_ + kHelpFileName));
+    COptionDlg::SetHelpService(help_.get());
+    window_ = std::make_unique<CMainFrame>(doc_, commands_, *settings_, *help_);
     window_->installEventFilter(this);
     // The view has read its game settings; the effect files come after them.
     effects_.Load(*settings_, programDir_);

@@ -14,6 +14,7 @@
 class DocumentUi;
 class CMainFrame;
 class QtDocumentUi;
+class QtHelpService;
 class SettingsStore;
 
 // The application object: it names the settings store, learns the
@@ -65,6 +66,7 @@ private:
     EffectPaths effects_;
     CBlockDoc doc_;
     DocumentCommands commands_{doc_};
-    // Declared after the document, so the view on it goes first.
+    std::unique_ptr<QtHelpService> help_;
+    // Declared after the document and the help, so the window goes first.
     std::unique_ptr<CMainFrame> window_;
 };

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -19,15 +20,20 @@
 #include "engine/qt/CBlockView.h"
 #include "shell/CommandIds.h"
 #include "shell/DroppedFiles.h"
+#include "shell/HelpTopics.h"
 #include "shell/MainMenu.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 #include "shell/StringTable.h"
+#include "shell/OptionSettings.h"
 #include "shell/Zoom.h"
+#include "shell/qt/AboutBox.h"
 #include "shell/qt/CommandTable.h"
 #include "shell/qt/GameStatusBar.h"
 #include "shell/qt/MainToolbar.h"
 #include "shell/qt/MessageBox.h"
+#include "shell/qt/OptionCommands.h"
+#include "shell/qt/QtHelpService.h"
 #include "shell/qt/QtText.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
@@ -43,9 +49,7 @@ constexpr int kMarkedCommands[] = {
     CommandId::EffectsToggle,
 };
 
-// Help topics of the window's parts: a command's topic follows its identifier.
-constexpr int kCommandTopicBase = 0x10000;
-
+// Where context help finds the topic of a menu item, a button or a pane.
 const char* const kHelpTopicProperty = "helpTopic";
 
 QIcon ProgramIcon() {
@@ -54,7 +58,7 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-[[maybe_unused]] int ScreenWidth() {
+int ScreenWidth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->geometry().width() : 0;
 }
@@ -70,10 +74,12 @@ std::vector<DroppedFile> LocalFiles(const QMimeData& data) {
 }
 }  // namespace
 
-CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, SettingsStore& settings)
+CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, SettingsStore& settings,
+                       QtHelpService& help)
     : doc_(&doc),
       documentCommands_(&documentCommands),
       settings_(&settings),
+      help_(&help),
       commands_(new CommandTable([this] { return CurrentContext(); }, this)) {
     // A caption, a system menu and a minimise box; no sizing border and no
     // maximise box.
@@ -96,7 +102,9 @@ CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, Setti
 
     CreateAccelerators();
     BindCommands();
+    SetHelpTopics();
     connect(view_, &CBlockView::sessionStateChanged, commands_, &CommandTable::Refresh);
+    connect(view_, &CBlockView::editStateChanged, commands_, &CommandTable::Refresh);
     connect(statusBar_, &GameStatusBar::stageShown, commands_, &CommandTable::Refresh);
     commands_->Refresh();
 }
@@ -120,7 +128,6 @@ void CMainFrame::CreateMenus() {
             }
             QAction* action = commands_->Action(item.command);
             action->setText(ToQString(item.text));
-            action->setProperty(kHelpTopicProperty, kCommandTopicBase + item.command);
             menu->addAction(action);
         }
     }
@@ -151,7 +158,9 @@ void CMainFrame::BindCommands() {
     commands_->SetHandler(ToggleStatusBar, [this] { ToggleBar(statusBar_); });
     commands_->SetHandler(Zoom, [this] { ChooseZoom(); });
     BindGameCommands();
+    BindEditorCommands();
     BindOptionCommands();
+    BindHelpCommands();
 }
 
 void CMainFrame::BindGameCommands() {
@@ -163,33 +172,51 @@ void CMainFrame::BindGameCommands() {
     bindView(CommandId::Editor, ViewCommand::Editor);
     bindView(CommandId::Pause, ViewCommand::Pause);
     bindView(CommandId::Launch, ViewCommand::Launch);
-    // Moving to another stage starts the game there afresh, in every mode.
-    commands_->SetHandler(CommandId::NextStage, [this] {
-        doc_->NextStage();
-        view_->Session().StartGame();
-    });
-    commands_->SetHandler(CommandId::PrevStage, [this] {
-        doc_->PrevStage();
-        view_->Session().StartGame();
-    });
+}
+
+void CMainFrame::BindEditorCommands() {
+    using namespace CommandId;
+    commands_->SetHandler(NextStage, [this] { view_->OnNextStage(); });
+    commands_->SetHandler(PrevStage, [this] { view_->OnPrevStage(); });
+    commands_->SetHandler(BonusBall, [this] { view_->OnBonusBall(); });
+    commands_->SetHandler(AllClearMessage, [this] { view_->OnAllClearMessage(AskAllClearMessage); });
+    commands_->SetHandler(DeleteStage, [this] { view_->OnDeleteStage(); });
+    commands_->SetHandler(EditUndo, [this] { view_->Undo(); });
+    commands_->SetHandler(EditRedo, [this] { view_->Redo(); });
 }
 
 void CMainFrame::BindOptionCommands() {
+    using namespace CommandId;
     for (int speed = 0; speed <= 3; ++speed)
-        commands_->SetHandler(CommandId::SpeedSlow + speed, [this, speed] { SetSpeed(speed); });
+        commands_->SetHandler(SpeedSlow + speed, [this, speed] { SetSpeed(speed); });
+    commands_->SetHandler(SpeedDialog, [this] { RunSpeedCommand(view_->Session(), *settings_, this); });
+    commands_->SetHandler(ControlDialog, [this] { RunControlCommand(view_->Session(), *settings_, this); });
+    commands_->SetHandler(About, [this] { ShowAboutBox(this); });
+}
+
+void CMainFrame::BindHelpCommands() {
+    using namespace CommandId;
+    commands_->SetHandler(HelpContents, [this] { help_->ShowContents(); });
+    commands_->SetHandler(HelpIndex, [this] { help_->ShowContents(); });
+    commands_->SetHandler(HelpKeywordSearch, [this] { help_->ShowKeywordSearch(); });
+    commands_->SetHandler(HelpUsing, [this] { help_->ShowHelpOnHelp(); });
+    commands_->SetHandler(HelpCurrent, [this] { help_->ShowCurrentContext(); });
+    commands_->SetHandler(ContextHelp, [this] { help_->EnterContextHelpMode(); });
+}
+
+// Context help reads each part's topic from it.
+void CMainFrame::SetHelpTopics() {
+    for (QAction* action : commands_->findChildren<QAction*>())
+        action->setProperty(kHelpTopicProperty, HelpTopic::ForCommand(action->data().toInt()));
+    const int indicators[] = {IndicatorId::Stage, IndicatorId::HighScore, IndicatorId::Score, IndicatorId::BallsLeft};
+    for (int pane = 0; pane < GameStatusBar::PaneCount; ++pane)
+        statusBar_->PaneLabel(static_cast<GameStatusBar::Pane>(pane))
+            ->setProperty(kHelpTopicProperty, HelpTopic::ForIndicator(indicators[pane]));
+    view_->setProperty(kHelpTopicProperty, HelpTopic::Playfield);
 }
 
 CommandContext CMainFrame::CurrentContext() const {
-    const GameSession& session = view_->Session();
-    CommandContext context;
-    context.mode = session.mode;
-    context.ballState = session.ballState;
-    context.speed = session.speed;
-    context.stage = doc_->CurrentStage();
-    context.bonusBall = doc_->BonusBall();
-    context.modified = doc_->IsModified();
-    context.musicEnabled = session.musicEnabled;
-    context.effectsEnabled = session.effectsEnabled;
+    CommandContext context = view_->CommandContextNow();
     context.toolbarVisible = !toolBar_->isHidden();
     context.statusBarVisible = !statusBar_->isHidden();
     return context;
@@ -220,12 +247,15 @@ void CMainFrame::ToggleBar(QWidget* bar) {
 }
 
 void CMainFrame::ChooseZoom() {
-    // The Zoom dialog comes with the option dialogs.
+    const std::optional<int> level = AskZoomLevel(view_->Zoom().zoom, ScreenWidth(), this);
+    if (!level) return;
+    view_->ApplyZoom(*level);
+    FitFrameToZoom(view_->Zoom().zoom);
 }
 
 void CMainFrame::SetSpeed(int speed) {
     view_->Session().speed = speed;
-    settings_->WriteInt(kSection, kSpeed, speed);
+    SaveSpeedSetting(view_->Session(), *settings_);
 }
 
 // Closing -------------------------------------------------------------------

@@ -9,6 +9,7 @@ class CBlockView;
 class CommandTable;
 class DocumentCommands;
 class GameStatusBar;
+class QtHelpService;
 class QToolBar;
 class SettingsStore;
 
@@ -19,7 +20,7 @@ class SettingsStore;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, SettingsStore& settings);
+    CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, SettingsStore& settings, QtHelpService& help);
     ~CMainFrame() override;
 
     CBlockView* View() const { return view_; }
@@ -46,7 +47,10 @@ private:
     void ReadBarSettings();
     void BindCommands();
     void BindGameCommands();
+    void BindEditorCommands();
     void BindOptionCommands();
+    void BindHelpCommands();
+    void SetHelpTopics();
     void ToggleBar(QWidget* bar);
     void ChooseZoom();
     void SetSpeed(int speed);
@@ -56,6 +60,7 @@ private:
     CBlockDoc* doc_;
     DocumentCommands* documentCommands_;
     SettingsStore* settings_;
+    QtHelpService* help_;
     int sizedOnce = 0;  // set by the first size event that is not minimised
     CommandTable* commands_;
     CBlockView* view_;

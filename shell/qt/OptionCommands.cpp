@@ -39,8 +39,3 @@ std::optional<std::string> AskAllClearMessage(const std::string& currentUtf8, QW
     if (dlg.exec() != QDialog::Accepted) return std::nullopt;
     return dlg.m_strMessage;
 }
-
-void RunAllClearMessageCommand(CBlockDoc& doc, QWidget* parent) {
-    const auto message = AskAllClearMessage(Cp932ToUtf8(doc.MessageText()), parent);
-    if (message) doc.SetMessage(MessageToCp932(*message));
-}

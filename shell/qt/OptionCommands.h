@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-class CBlockDoc;
 class GameSession;
 class QWidget;
 class SettingsStore;
@@ -26,7 +25,3 @@ std::optional<int> AskZoomLevel(int zoom, int screenWidth, QWidget* parent);
 // The all-clear message, in UTF-8 with CR LF line breaks, edited within the
 // document's 255 Shift-JIS bytes. Nothing on Cancel.
 std::optional<std::string> AskAllClearMessage(const std::string& currentUtf8, QWidget* parent);
-
-// All-clear message (32782): the document's message edited and, on OK,
-// stored back in Shift-JIS.
-void RunAllClearMessageCommand(CBlockDoc& doc, QWidget* parent);

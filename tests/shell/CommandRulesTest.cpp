@@ -32,6 +32,15 @@ TEST(CommandRulesTest, TheStageSetChangesOnlyInTheEditorAndSavesOnlyWhenModified
 
     editor.bonusBall = true;
     EXPECT_TRUE(CommandStateOf(BonusBall, editor).checked);
+
+    // Undo and redo: only in the editor, only with something to take back.
+    EXPECT_FALSE(CommandStateOf(EditUndo, editor).enabled);
+    editor.canUndo = editor.canRedo = true;
+    EXPECT_TRUE(CommandStateOf(EditUndo, editor).enabled);
+    EXPECT_TRUE(CommandStateOf(EditRedo, editor).enabled);
+    play.canUndo = play.canRedo = true;
+    EXPECT_FALSE(CommandStateOf(EditUndo, play).enabled);
+    EXPECT_FALSE(CommandStateOf(EditRedo, play).enabled);
 }
 
 TEST(CommandRulesTest, ModesPauseControlAndSpeedFollowTheSession) {

@@ -16,6 +16,7 @@
 
 #include "engine/GameSession.h"
 #include "engine/NullSessionPlatform.h"
+#include "engine/qt/CBlockView.h"
 #include "shell/CommandIds.h"
 #include "shell/HelpService.h"
 #include "shell/MemorySettingsStore.h"
@@ -229,6 +230,9 @@ TEST_F(MessageDialogTest, ALongerTextIsRefusedAndTheDialogStaysOpen) {
 
 TEST_F(MessageDialogTest, TheEditorCommandStoresShiftJisInTheDocument) {
     CBlockDoc doc;
+    MemorySettingsStore settings;
+    CBlockView view(doc, settings);
+    view.RunCommand(ViewCommand::Editor);
     doc.SetMessage("\x91\x53\x95\x94");  // 全部
     WhenDialogOpens([](QWidget& dialog) {
         auto* edit = DialogControl<Cp932LimitedEdit>(dialog, 157);
@@ -237,7 +241,7 @@ TEST_F(MessageDialogTest, TheEditorCommandStoresShiftJisInTheDocument) {
         QTest::keyClicks(edit, "!");
         Button(dialog, 1).click();
     });
-    RunAllClearMessageCommand(doc, nullptr);
+    ASSERT_TRUE(view.OnAllClearMessage(AskAllClearMessage));
     EXPECT_EQ(doc.MessageText(), "\x91\x53\x95\x94\r\n!");
 }
 
