@@ -3,6 +3,7 @@
 // bars, and dropped files.
 #include "shell/qt/CMainFrame.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDropEvent>
 #include <QLabel>
@@ -120,6 +121,31 @@ TEST_F(CMainFrameTest, TheWindowFitsThePlayfieldAndTheBarsThatShow) {
     EXPECT_EQ(frame.View()->size(), playfield);
     EXPECT_EQ(frame.View()->geometry().bottom() + 1, frame.StatusBar()->geometry().top()) << "nothing between";
     EXPECT_FALSE(frame.Commands().Action(CommandId::ToggleToolbar)->isChecked());
+}
+
+TEST_F(CMainFrameTest, TheZoomCommandRefitsTheWindowOnOkAndWritesNothingOnCancel) {
+    CMainFrame& frame = StartFrame();
+    const QSize before = frame.size();
+    const auto answerZoomDialog = [](const char* radio, const char* button) {
+        QTimer::singleShot(0, [radio, button] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QAbstractButton*>(radio)->click();
+            dialog->findChild<QAbstractButton*>(button)->click();
+        });
+    };
+    settings.WriteInt(kSection, kZoom, 7);  // a stray value shows whether Cancel writes
+    answerZoomDialog("id103", "id2");
+    frame.Commands().Action(CommandId::Zoom)->trigger();
+    EXPECT_EQ(settings.ReadInt(kSection, kZoom, 0), 7);
+    EXPECT_EQ(frame.size(), before);
+
+    answerZoomDialog("id103", "id1");  // 75 %
+    frame.Commands().Action(CommandId::Zoom)->trigger();
+    EXPECT_EQ(settings.ReadInt(kSection, kZoom, 0), 3);
+    EXPECT_EQ(frame.View()->size(), QSize(768, 456));
+    EXPECT_EQ(frame.width(), 768);
+    EXPECT_EQ(frame.height() - before.height(), 456 - 304) << "the bars keep their heights";
 }
 
 TEST_F(CMainFrameTest, PlaceAndBarsAreRememberedForTheNextStart) {
