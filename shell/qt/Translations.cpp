@@ -1,5 +1,7 @@
 #include "shell/qt/Translations.h"
 
+#include "shell/qt/FileDialogTexts.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -12,5 +14,7 @@ bool InstallJapaneseTranslations(QCoreApplication& app) {
         delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    if (!QCoreApplication::installTranslator(translator)) return false;
+    // Installed last, so asked first; it answers only for what the catalogue lacks.
+    return QCoreApplication::installTranslator(new FileDialogTexts(&app));
 }

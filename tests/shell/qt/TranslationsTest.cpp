@@ -3,16 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
-// Qt's own buttons speak Japanese beside the program's texts, whatever the
-// language of the machine the tests run on.
-TEST(TranslationsTest, QtsStandardButtonsReadInJapanese) {
+// Qt's own buttons and file dialogs speak Japanese beside the program's texts,
+// whatever the language of the machine the tests run on.
+TEST(TranslationsTest, QtsOwnTextsReadInJapanese) {
     ASSERT_TRUE(InstallJapaneseTranslations(*qApp)) << "Qt's Japanese translations are not installed";
     QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+
+    // The file dialog's type column: Qt's catalogue has no word for a folder.
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("フォルダ"));
+    // ... while what the catalogue does hold still comes from it.
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "New Folder"), QStringLiteral("新しいフォルダ"));
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Not a text of Qt's"),
+              QStringLiteral("Not a text of Qt's"));
 }
 }  // namespace
