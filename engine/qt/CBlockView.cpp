@@ -17,6 +17,11 @@
 #include "engine/StatusPanes.h"
 #include "engine/qt/PlayfieldPainter.h"
 #include "shell/qt/MessageBox.h"
+#include "sound/EffectPaths.h"
+#include "sound/MusicPaths.h"
+#include "sound/qt/FluidSynthMusicDevice.h"
+#include "sound/qt/QtEffectPlayer.h"
+#include "sound/qt/QtMusicUi.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -39,6 +44,10 @@ QRect ToQRect(const Rect& rect) { return {rect.x, rect.y, rect.width, rect.heigh
 CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent)
     : QWidget(parent),
       session_(doc, *this),
+      sound_(session_, settings),
+      effectPlayer_(std::make_unique<QtEffectPlayer>()),
+      musicDevice_(std::make_unique<FluidSynthMusicDevice>()),
+      musicUi_(std::make_unique<QtMusicUi>()),
       doc_(&doc),
       bitmaps_(PlayfieldBitmaps::Load()),
       pointers_(PlayfieldPointers::Load()) {
@@ -58,7 +67,19 @@ CBlockView::~CBlockView() {
         session_.timerRunning = false;
     }
     if (doc_->Session() == &session_) doc_->AttachSession(nullptr);
+    sound_.CloseMusicForGood();
 }
+
+void CBlockView::AttachSound(EffectPaths& effects, const std::string& programDir) {
+    std::vector<std::string> effectFiles;
+    for (int slot = 0; slot < kSoundEventCount; ++slot)
+        effectFiles.push_back(effects.PathOf(static_cast<SoundEvent>(slot + 1)));
+    effectPlayer_->Preload(effectFiles);
+    sound_.Attach({&effects, &ProgramMusicPaths(), programDir, effectPlayer_.get(), musicDevice_.get(), musicUi_.get()});
+    sound_.CheckMusicFiles();
+}
+
+void CBlockView::SetMusicFilesDialog(std::function<void()> show) { musicUi_->SetMusicFilesDialog(std::move(show)); }
 
 void CBlockView::ResizeToZoom() {
     const QSize size(ViewUnitsToPixels(kViewWidthUnits, zoom_.zoom), ViewUnitsToPixels(kViewHeightUnits, zoom_.zoom));
@@ -222,10 +243,9 @@ void CBlockView::ShowBallsLeft(int ballsLeft) {
     if (panes_ != nullptr) panes_->ShowBallsLeft(ballsLeft);
 }
 
-// Sound is not wired yet: the effect and music players hook in here.
-void CBlockView::PlayEffect(SoundEvent) {}
-void CBlockView::PlayMusic(MusicScene) {}
-void CBlockView::StopMusic() {}
+void CBlockView::PlayEffect(SoundEvent event) { sound_.PlayEffect(event); }
+void CBlockView::PlayMusic(MusicScene scene) { sound_.PlayMusic(scene); }
+void CBlockView::StopMusic() { sound_.StopMusic(); }
 
 std::uint32_t CBlockView::TickCount() {
     // The monotonic clock counts from system start; the count wraps like
@@ -235,8 +255,7 @@ std::uint32_t CBlockView::TickCount() {
     return static_cast<std::uint32_t>(now.msecsSinceReference());
 }
 
-// No MIDI output is counted until the music player exists, so music stays off.
-int CBlockView::MidiOutputCount() { return 0; }
+int CBlockView::MidiOutputCount() { return FluidSynthMusicDevice::OutputCount(); }
 
 int CBlockView::WaveOutputCount() { return static_cast<int>(QMediaDevices::audioOutputs().size()); }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <optional>
+#include <string>
 
 #include <QImage>
 #include <QWidget>
@@ -15,8 +18,13 @@
 #include "engine/qt/PlayfieldBitmaps.h"
 #include "engine/qt/PlayfieldPointers.h"
 #include "shell/Zoom.h"
+#include "sound/SoundControl.h"
 
 class CBlockDoc;
+class EffectPaths;
+class FluidSynthMusicDevice;
+class QtEffectPlayer;
+class QtMusicUi;
 class SettingsStore;
 class StatusPanes;
 
@@ -37,6 +45,19 @@ public:
 
     // Where the session's four indicators go; none until a window sets it.
     void SetStatusPanes(StatusPanes* panes) { panes_ = panes; }
+
+    // Sound: the application's effect table and directory arrive once the
+    // view is built; the music files are checked then, before the window shows.
+    void AttachSound(EffectPaths& effects, const std::string& programDir);
+    // What the music files choice of the music-not-found dialog opens.
+    void SetMusicFilesDialog(std::function<void()> show);
+    // Commands 33004 and 33005: always enabled, checked while on.
+    void ToggleMusic() { sound_.ToggleMusic(); }
+    void ToggleEffects() { sound_.ToggleEffects(); }
+    bool MusicChecked() const { return session_.musicEnabled; }
+    bool EffectsChecked() const { return session_.effectsEnabled; }
+    void SaveSoundSettings() { sound_.SaveSoundSettings(); }
+    SoundControl& Sound() { return sound_; }
 
     bool IsCommandEnabled(ViewCommand command) const;
     void RunCommand(ViewCommand command);
@@ -101,6 +122,10 @@ private:
     void AfterSessionChange();
 
     GameSession session_;
+    SoundControl sound_;
+    std::unique_ptr<QtEffectPlayer> effectPlayer_;
+    std::unique_ptr<FluidSynthMusicDevice> musicDevice_;
+    std::unique_ptr<QtMusicUi> musicUi_;
     CBlockDoc* doc_;
     ZoomLevel zoom_;
     PlayfieldBitmaps bitmaps_;

@@ -24,6 +24,8 @@ protected:
     CBlockAppTest() : settings(dir.filePath("settings.ini")) {
         QDir(dir.path()).mkdir("bin");
         QApplication::setQuitOnLastWindowClosed(false);
+        // Silent: music on would ask about the missing tunes in a real dialog.
+        settings.WriteInt(kSection, kSound, 0);
     }
 
     // A stage set whose first stage holds one block, so a game can start on it.
