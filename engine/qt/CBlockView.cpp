@@ -20,7 +20,8 @@
 #include "sound/EffectPaths.h"
 #include "sound/MusicPaths.h"
 #include "sound/qt/FluidSynthMusicDevice.h"
-#include "sound/qt/QtEffectPlayer.h"
+#include "sound/qt/AudioOutput.h"
+#include "sound/qt/OutputEffectPlayer.h"
 #include "sound/qt/QtMusicUi.h"
 #include "stages/CBlockDoc.h"
 
@@ -45,8 +46,9 @@ CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent)
     : QWidget(parent),
       session_(doc, *this),
       sound_(session_, settings),
-      effectPlayer_(std::make_unique<QtEffectPlayer>()),
-      musicDevice_(std::make_unique<FluidSynthMusicDevice>()),
+      audioOutput_(std::make_unique<AudioOutput>()),
+      effectPlayer_(std::make_unique<OutputEffectPlayer>(*audioOutput_)),
+      musicDevice_(std::make_unique<FluidSynthMusicDevice>(*audioOutput_)),
       musicUi_(std::make_unique<QtMusicUi>()),
       doc_(&doc),
       bitmaps_(PlayfieldBitmaps::Load()),

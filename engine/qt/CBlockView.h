@@ -21,9 +21,10 @@
 #include "sound/SoundControl.h"
 
 class CBlockDoc;
+class AudioOutput;
 class EffectPaths;
 class FluidSynthMusicDevice;
-class QtEffectPlayer;
+class OutputEffectPlayer;
 class QtMusicUi;
 class SettingsStore;
 class StatusPanes;
@@ -123,7 +124,8 @@ private:
 
     GameSession session_;
     SoundControl sound_;
-    std::unique_ptr<QtEffectPlayer> effectPlayer_;
+    std::unique_ptr<AudioOutput> audioOutput_;
+    std::unique_ptr<OutputEffectPlayer> effectPlayer_;
     std::unique_ptr<FluidSynthMusicDevice> musicDevice_;
     std::unique_ptr<QtMusicUi> musicUi_;
     CBlockDoc* doc_;

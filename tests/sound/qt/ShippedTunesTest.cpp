@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include "sound/qt/AudioOutput.h"
 #include "sound/qt/FluidSynthMusicDevice.h"
 
 namespace {
@@ -27,7 +28,7 @@ std::string BesideTheProgram(const char* name) {
 // Plays the tune through the file renderer, with no audio driver, the way
 // the program's synthesiser is set up, for at most the given seconds.
 Rendering Render(const std::string& midiPath, const std::string& rawPath, double mostSeconds) {
-    fluid_settings_t* settings = FluidSynthMusicDevice::NewSettings();
+    fluid_settings_t* settings = AudioOutput::NewSettings();
     fluid_settings_setstr(settings, "audio.file.name", rawPath.c_str());
     fluid_settings_setstr(settings, "audio.file.type", "raw");
     fluid_settings_setstr(settings, "audio.file.format", "s16");

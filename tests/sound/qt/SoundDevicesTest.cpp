@@ -8,7 +8,8 @@
 #include "sound/MusicUi.h"
 #include "sound/qt/CMusicNotFoundDlg.h"
 #include "sound/qt/FluidSynthMusicDevice.h"
-#include "sound/qt/QtEffectPlayer.h"
+#include "sound/qt/AudioOutput.h"
+#include "sound/qt/OutputEffectPlayer.h"
 #include "sound/qt/QtMusicUi.h"
 
 namespace {
@@ -17,20 +18,22 @@ std::string BesideTheProgram(const char* name) {
 }
 
 TEST(MusicDeviceTest, OpensOnlyMidiFilesThatAreThere) {
-    FluidSynthMusicDevice device;
+    AudioOutput output;
+    FluidSynthMusicDevice device(output);
     EXPECT_EQ(device.Open("/nowhere/BLOCKDEM.MID"), FluidSynthMusicDevice::kFileNotFound);
     EXPECT_EQ(device.Open(BesideTheProgram("chimes.wav")), FluidSynthMusicDevice::kNotMidiFile);
     EXPECT_FALSE(device.ErrorText(FluidSynthMusicDevice::kNoAudioOutput).empty());
     EXPECT_EQ(device.Open(BesideTheProgram("BLOCKEND.MID")), MusicDevice::kNoError);
     device.Close(MusicDevice::CloseMode::Wait);  // closing what never played is harmless
 
-    FluidSynthMusicDevice withoutSoundFont("/nowhere/gm.sf2");
+    FluidSynthMusicDevice withoutSoundFont(output, "/nowhere/gm.sf2");
     ASSERT_EQ(withoutSoundFont.Open(BesideTheProgram("BLOCKEND.MID")), MusicDevice::kNoError);
     EXPECT_EQ(withoutSoundFont.QueryStatus(), FluidSynthMusicDevice::kNoSoundFont);
 }
 
 TEST(EffectPlayerTest, EmptyMissingAndForeignFilesPlayNothingAndCutNothingShort) {
-    QtEffectPlayer player;
+    AudioOutput output;
+    OutputEffectPlayer player(output);
     player.Preload({"", BesideTheProgram("FRAME.WAV"), "/nowhere/x.wav"});
     player.Play("");
     player.Play("/nowhere/x.wav");
