@@ -23,8 +23,8 @@ fluid_settings_t* AudioOutput::NewSettings() {
     fluid_settings_setint(settings, "synth.polyphony", 64);
     fluid_settings_setnum(settings, "synth.gain", 0.4);
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-    // Periods of some 23 ms: few wake-ups, and an effect still sounds at once.
-    fluid_settings_setint(settings, "audio.period-size", 512);
+    // Periods of some 46 ms: few wake-ups, and an effect still sounds within a tick or two.
+    fluid_settings_setint(settings, "audio.period-size", 1024);
     fluid_settings_setint(settings, "audio.periods", 2);
     return settings;
 }
