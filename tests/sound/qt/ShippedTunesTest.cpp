@@ -78,6 +78,8 @@ struct TuneCase {
     double longest;
 };
 
+void PrintTo(const TuneCase& tune, std::ostream* out) { *out << tune.name; }
+
 class ShippedTunesTest : public ::testing::TestWithParam<TuneCase> {};
 
 TEST_P(ShippedTunesTest, PlaysAudiblyThroughoutAndThenEnds) {
