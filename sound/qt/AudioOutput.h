@@ -12,6 +12,9 @@
 // opened by FluidSynth's audio driver, that carries the music synthesiser
 // and the sound effect on top of it. It is opened the first time either
 // needs it, and stays open; while nothing sounds it plays silence.
+// One stream serves both because Qt Multimedia's own effect player
+// (QSoundEffect, Qt 6.4 on PulseAudio) sounds a file only the first time it
+// is asked and stays silent on every later play.
 class AudioOutput {
 public:
     static constexpr int kSampleRate = 22050;
