@@ -20,8 +20,8 @@
 #include "shell/Zoom.h"
 #include "sound/SoundControl.h"
 
-class CBlockDoc;
 class AudioOutput;
+class CBlockDoc;
 class EffectPaths;
 class FluidSynthMusicDevice;
 class OutputEffectPlayer;
