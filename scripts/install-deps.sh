@@ -14,6 +14,7 @@ packages=(
   xvfb xauth imagemagick xdotool
   dpkg-dev file desktop-file-utils appstream shared-mime-info xdg-utils
   libfile-mimeinfo-perl inotify-tools
+  pulseaudio
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "shell/AppPaths.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 #include "shell/StringTable.h"
@@ -16,7 +17,11 @@ SoundEvent EventOfSlot(int slot) { return static_cast<SoundEvent>(slot + 1); }
 }  // namespace
 
 std::string DefaultEffectPath(SoundEvent event, std::string_view programDir) {
-    if (event == SoundEvent::Fail) return std::string(kSystemSoundDirectory).append(kFailSoundName);
+    if (event == SoundEvent::Fail) {
+        std::string_view systemDir = programDir;
+        if (!systemDir.empty() && systemDir.back() == kPathSeparator) systemDir.remove_suffix(1);
+        return std::string(systemDir).append(kFailSoundName);
+    }
     return std::string(programDir).append(LoadString(StringId::FirstEffectFile + SlotOf(event)));
 }
 

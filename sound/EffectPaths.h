@@ -8,11 +8,9 @@
 
 class SettingsStore;
 
-// The directory that holds the default sound of a lost ball. The program's
-// original platform had a system directory with a chime in it; here it is
-// the freedesktop sound directory, and the chime may well be absent there,
-// in which case the event simply sounds nothing.
-inline constexpr std::string_view kSystemSoundDirectory = "/usr/share/sounds";
+// The default sound of a lost ball lies in the system's own directory, named
+// without its trailing separator and followed by "/chimes.wav". Here that
+// directory is the program's, where the chime ships with the other sounds.
 inline constexpr std::string_view kFailSoundName = "/chimes.wav";
 
 // The WAV file of each SoundEvent, shared by the playfield view and the

@@ -22,6 +22,12 @@
 #include "shell/CommandIds.h"
 #include "shell/Cp932.h"
 #include "shell/qt/MessageBox.h"
+#include "sound/EffectPaths.h"
+#include "sound/MusicPaths.h"
+#include "sound/qt/FluidSynthMusicDevice.h"
+#include "sound/qt/AudioOutput.h"
+#include "sound/qt/OutputEffectPlayer.h"
+#include "sound/qt/QtMusicUi.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -44,6 +50,11 @@ QRect ToQRect(const Rect& rect) { return {rect.x, rect.y, rect.width, rect.heigh
 CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent)
     : QWidget(parent),
       session_(doc, *this),
+      sound_(session_, settings),
+      audioOutput_(std::make_unique<AudioOutput>()),
+      effectPlayer_(std::make_unique<OutputEffectPlayer>(*audioOutput_)),
+      musicDevice_(std::make_unique<FluidSynthMusicDevice>(*audioOutput_)),
+      musicUi_(std::make_unique<QtMusicUi>()),
       doc_(&doc),
       settings_(&settings),
       bitmaps_(PlayfieldBitmaps::Load()),
@@ -64,7 +75,19 @@ CBlockView::~CBlockView() {
         session_.timerRunning = false;
     }
     if (doc_->View() == this) doc_->AttachView(nullptr);
+    sound_.CloseMusicForGood();
 }
+
+void CBlockView::AttachSound(EffectPaths& effects, const std::string& programDir) {
+    std::vector<std::string> effectFiles;
+    for (int slot = 0; slot < kSoundEventCount; ++slot)
+        effectFiles.push_back(effects.PathOf(static_cast<SoundEvent>(slot + 1)));
+    effectPlayer_->Preload(effectFiles);
+    sound_.Attach({&effects, &ProgramMusicPaths(), programDir, effectPlayer_.get(), musicDevice_.get(), musicUi_.get()});
+    sound_.CheckMusicFiles();
+}
+
+void CBlockView::SetMusicFilesDialog(std::function<void()> show) { musicUi_->SetMusicFilesDialog(std::move(show)); }
 
 void CBlockView::ResizeToZoom() {
     const QSize size(ViewUnitsToPixels(kViewWidthUnits, zoom_.zoom), ViewUnitsToPixels(kViewHeightUnits, zoom_.zoom));
@@ -238,10 +261,9 @@ void CBlockView::ShowBallsLeft(int ballsLeft) {
     if (panes_ != nullptr) panes_->ShowBallsLeft(ballsLeft);
 }
 
-// Sound is not wired yet: the effect and music players hook in here.
-void CBlockView::PlayEffect(SoundEvent) {}
-void CBlockView::PlayMusic(MusicScene) {}
-void CBlockView::StopMusic() {}
+void CBlockView::PlayEffect(SoundEvent event) { sound_.PlayEffect(event); }
+void CBlockView::PlayMusic(MusicScene scene) { sound_.PlayMusic(scene); }
+void CBlockView::StopMusic() { sound_.StopMusic(); }
 
 std::uint32_t CBlockView::TickCount() {
     // The monotonic clock counts from system start; the count wraps like
@@ -251,8 +273,7 @@ std::uint32_t CBlockView::TickCount() {
     return static_cast<std::uint32_t>(now.msecsSinceReference());
 }
 
-// No MIDI output is counted until the music player exists, so music stays off.
-int CBlockView::MidiOutputCount() { return 0; }
+int CBlockView::MidiOutputCount() { return FluidSynthMusicDevice::OutputCount(); }
 
 int CBlockView::WaveOutputCount() { return static_cast<int>(QMediaDevices::audioOutputs().size()); }
 

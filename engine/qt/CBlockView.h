@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -23,8 +24,14 @@
 #include "engine/qt/PlayfieldPointers.h"
 #include "shell/Zoom.h"
 #include "stages/StageSetView.h"
+#include "sound/SoundControl.h"
 
+class AudioOutput;
 class CBlockDoc;
+class EffectPaths;
+class FluidSynthMusicDevice;
+class OutputEffectPlayer;
+class QtMusicUi;
 class SettingsStore;
 class StatusPanes;
 
@@ -49,6 +56,17 @@ public:
 
     // Where the session's four indicators go; none until a window sets it.
     void SetStatusPanes(StatusPanes* panes) { panes_ = panes; }
+
+    // Sound: the application's effect table and directory arrive once the
+    // view is built; the music files are checked then, before the window shows.
+    void AttachSound(EffectPaths& effects, const std::string& programDir);
+    // What the music files choice of the music-not-found dialog opens.
+    void SetMusicFilesDialog(std::function<void()> show);
+    // Commands 33004 and 33005.
+    void ToggleMusic() { sound_.ToggleMusic(); }
+    void ToggleEffects() { sound_.ToggleEffects(); }
+    void SaveSoundSettings() { sound_.SaveSoundSettings(); }
+    SoundControl& Sound() { return sound_; }
 
     bool IsCommandEnabled(ViewCommand command) const;
     void RunCommand(ViewCommand command);
@@ -168,6 +186,11 @@ private:
     void AfterEdit();
 
     GameSession session_;
+    SoundControl sound_;
+    std::unique_ptr<AudioOutput> audioOutput_;
+    std::unique_ptr<OutputEffectPlayer> effectPlayer_;
+    std::unique_ptr<FluidSynthMusicDevice> musicDevice_;
+    std::unique_ptr<QtMusicUi> musicUi_;
     CBlockDoc* doc_;
     SettingsStore* settings_;
     ZoomLevel zoom_;

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+#include "engine/qt/CBlockView.h"
 #include "shell/AppPaths.h"
 #include "shell/SettingsStore.h"
 #include "shell/Startup.h"
@@ -68,8 +69,10 @@ void CBlockApp::CreateMainWindow() {
     COptionDlg::SetHelpService(help_.get());
     window_ = std::make_unique<CMainFrame>(doc_, commands_, *settings_, *help_);
     window_->installEventFilter(this);
-    // The view has read its game settings; the effect files come after them.
+    // The view has read its game settings; the effect files come after them,
+    // then the music files are checked, before the window is shown.
     effects_.Load(*settings_, programDir_);
+    window_->View()->AttachSound(effects_, programDir_);
 
     ui_ = environment_.ui;
     if (ui_ == nullptr) {

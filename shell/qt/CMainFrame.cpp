@@ -192,6 +192,8 @@ void CMainFrame::BindOptionCommands() {
     commands_->SetHandler(SpeedDialog, [this] { RunSpeedCommand(view_->Session(), *settings_, this); });
     commands_->SetHandler(ControlDialog, [this] { RunControlCommand(view_->Session(), *settings_, this); });
     commands_->SetHandler(About, [this] { ShowAboutBox(this); });
+    commands_->SetHandler(MusicToggle, [this] { view_->ToggleMusic(); });
+    commands_->SetHandler(EffectsToggle, [this] { view_->ToggleEffects(); });
 }
 
 void CMainFrame::BindHelpCommands() {

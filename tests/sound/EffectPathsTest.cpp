@@ -12,7 +12,7 @@ TEST(EffectPathsTest, DefaultsLieBesideTheProgramAndStoredPathsCountEvenWhenEmpt
     paths.Load(settings, "/opt/zembro/");
     EXPECT_EQ(paths.PathOf(SoundEvent::PaddleTop), "/opt/zembro/TOPPADL.WAV");
     EXPECT_EQ(paths.PathOf(SoundEvent::SilverBlock), "/opt/zembro/SILVBLC.WAV");
-    EXPECT_EQ(paths.PathOf(SoundEvent::Fail), "/usr/share/sounds/chimes.wav");
+    EXPECT_EQ(paths.PathOf(SoundEvent::Fail), "/opt/zembro/chimes.wav");
     EXPECT_TRUE(settings.Values().empty());
 
     settings.WriteString(Settings::kSection, "FrameWave", "/home/player/wall.wav");

@@ -24,6 +24,8 @@ protected:
     StartedApp() : settings(dir.filePath("settings.ini")) {
         QDir(dir.path()).mkdir("bin");
         QApplication::setQuitOnLastWindowClosed(false);
+        // Silent: music on would ask about the missing tunes in a real dialog.
+        settings.WriteInt(Settings::kSection, Settings::kSound, 0);
     }
 
     // A stage set whose stages hold one block each, so a game can start on any.

@@ -1,0 +1,12 @@
+#include "sound/MusicPaths.h"
+
+#include "shell/StringTable.h"
+
+MusicPathTable& ProgramMusicPaths() {
+    static MusicPathTable paths;
+    return paths;
+}
+
+std::string DefaultMusicPath(MusicScene scene, std::string_view programDir) {
+    return std::string(programDir).append(LoadString(StringId::FirstMusicFile + static_cast<int>(scene)));
+}

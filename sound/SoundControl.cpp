@@ -1,0 +1,91 @@
+#include "sound/SoundControl.h"
+
+#include "engine/GameSession.h"
+#include "engine/SessionPlatform.h"
+#include "shell/SettingsKeys.h"
+#include "shell/SettingsStore.h"
+#include "sound/EffectPaths.h"
+#include "sound/EffectPlayer.h"
+#include "sound/MusicFileCheck.h"
+
+SoundControl::SoundControl(GameSession& session, SettingsStore& settings) : session_(session), settings_(settings) {}
+
+void SoundControl::PlayEffect(SoundEvent event) {
+    if (!Attached() || event == SoundEvent::None) return;
+    // Asked even for an empty path: the player knows to stay silent.
+    services_.effectPlayer->Play(services_.effects->PathOf(event));
+}
+
+void SoundControl::PlayMusic(MusicScene scene) {
+    if (!session_.musicEnabled || !Attached()) return;
+    // The old music goes even when the new scene has none.
+    StopMusic();
+    const std::string& path = (*services_.music)[static_cast<int>(scene)];
+    if (path.empty()) return;
+
+    MusicDevice& device = *services_.musicDevice;
+    // A file that cannot be opened (a default that is not there) is silence, not an error.
+    if (device.Open(path) != MusicDevice::kNoError) return;
+    if (const auto error = device.QueryStatus(); error != MusicDevice::kNoError) return FailMusic(error);
+    if (const auto error = device.Play(); error != MusicDevice::kNoError) return FailMusic(error);
+    deviceOpen_ = true;
+}
+
+void SoundControl::FailMusic(MusicDevice::Error error) {
+    MusicDevice& device = *services_.musicDevice;
+    session_.Platform().ShowMessage(device.ErrorText(error), MessageIcon::Exclamation);
+    device.Close(MusicDevice::CloseMode::NoWait);
+    // Off until the user turns it on again, so the failure is told once.
+    session_.musicEnabled = false;
+}
+
+void SoundControl::StopMusic() {
+    if (!deviceOpen_) return;
+    services_.musicDevice->Close(MusicDevice::CloseMode::NoWait);
+    deviceOpen_ = false;
+}
+
+void SoundControl::CloseMusicForGood() {
+    if (!deviceOpen_) return;
+    services_.musicDevice->Close(MusicDevice::CloseMode::Wait);
+    deviceOpen_ = false;
+}
+
+void SoundControl::CheckMusicFiles() {
+    if (!Attached()) return;
+    ::CheckMusicFiles(session_.musicEnabled, *services_.music, settings_, services_.programDir, *services_.ui);
+}
+
+void SoundControl::RestartMusicForMode() {
+    switch (session_.mode) {
+    case GameMode::Demo: PlayMusic(MusicScene::Demo); break;
+    case GameMode::Play: PlayMusic(MusicScene::Play); break;
+    case GameMode::Editor: break;
+    }
+}
+
+void SoundControl::ToggleMusic() {
+    // No device is asked for: the user may try even without one.
+    session_.musicEnabled = !session_.musicEnabled;
+    if (session_.musicEnabled) {
+        CheckMusicFiles();
+        RestartMusicForMode();
+    } else {
+        StopMusic();
+    }
+    SaveSoundSettings();
+}
+
+void SoundControl::ToggleEffects() {
+    session_.effectsEnabled = !session_.effectsEnabled;
+    SaveSoundSettings();
+}
+
+void SoundControl::SaveSoundSettings() {
+    using namespace Settings;
+    const int sound = (session_.effectsEnabled ? kSoundEffectsBit : 0) | (session_.musicEnabled ? kSoundMusicBit : 0);
+    settings_.WriteInt(kSection, kSound, sound);
+    if (!Attached()) return;
+    for (int slot = 0; slot < kSoundEventCount; ++slot)
+        settings_.WriteString(kSection, kEffectKeys[slot], services_.effects->PathOf(static_cast<SoundEvent>(slot + 1)));
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+
+#include "engine/GameTypes.h"
+#include "sound/MusicDevice.h"
+#include "sound/MusicPaths.h"
+
+class EffectPaths;
+class EffectPlayer;
+class GameSession;
+class MusicUi;
+class SettingsStore;
+
+// The playfield view's sound: the tick's effect, the scene music on its
+// device, the music file check, the two sound switches and saving them.
+// The switches themselves are the session's musicEnabled and effectsEnabled.
+// Until the services are attached nothing sounds.
+class SoundControl {
+public:
+    struct Services {
+        EffectPaths* effects = nullptr;   // the application's table
+        MusicPathTable* music = nullptr;  // the program-wide table
+        std::string programDir;
+        EffectPlayer* effectPlayer = nullptr;
+        MusicDevice* musicDevice = nullptr;
+        MusicUi* ui = nullptr;
+    };
+
+    SoundControl(GameSession& session, SettingsStore& settings);
+
+    void Attach(Services services) { services_ = std::move(services); }
+    bool Attached() const { return services_.effects != nullptr; }
+
+    void PlayEffect(SoundEvent event);
+
+    // Closes any open music, then starts the scene's file from its beginning.
+    void PlayMusic(MusicScene scene);
+    void StopMusic();
+    // The last close, when the view goes: it waits for the device.
+    void CloseMusicForGood();
+    bool MusicOpen() const { return deviceOpen_; }
+
+    void CheckMusicFiles();
+    // The music of the current mode: Demo or Play; the editor has none.
+    void RestartMusicForMode();
+
+    // The toolbar switches (commands 33004 and 33005); both are always
+    // enabled and checked while their sound is on.
+    void ToggleMusic();
+    void ToggleEffects();
+
+    // "Sound" from the two switches as they stand, then the seven effect paths.
+    void SaveSoundSettings();
+
+private:
+    void FailMusic(MusicDevice::Error error);
+
+    GameSession& session_;
+    SettingsStore& settings_;
+    Services services_;
+    bool deviceOpen_ = false;
+};

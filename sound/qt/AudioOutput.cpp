@@ -1,0 +1,87 @@
+#include "sound/qt/AudioOutput.h"
+
+#include <algorithm>
+
+namespace {
+constexpr const char* kAudioDrivers[] = {"pulseaudio", "alsa"};
+constexpr float kClipScale = 1.0f / 32768.0f;
+
+// FluidSynth reports to the console by default; the program tells the user
+// what matters through its own error texts instead.
+void SilenceLibraryLog() {
+    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+        fluid_set_log_function(level, nullptr, nullptr);
+}
+}  // namespace
+
+fluid_settings_t* AudioOutput::NewSettings() {
+    SilenceLibraryLog();
+    fluid_settings_t* settings = new_fluid_settings();
+    fluid_settings_setnum(settings, "synth.sample-rate", kSampleRate);
+    fluid_settings_setint(settings, "synth.reverb.active", 0);
+    fluid_settings_setint(settings, "synth.chorus.active", 0);
+    fluid_settings_setint(settings, "synth.polyphony", 64);
+    fluid_settings_setnum(settings, "synth.gain", 0.4);
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    // Periods of some 46 ms: few wake-ups, and an effect still sounds within a tick or two.
+    fluid_settings_setint(settings, "audio.period-size", 1024);
+    fluid_settings_setint(settings, "audio.periods", 2);
+    return settings;
+}
+
+AudioOutput::AudioOutput() : settings_(NewSettings()) {}
+
+AudioOutput::~AudioOutput() {
+    if (driver_ != nullptr) delete_fluid_audio_driver(driver_);
+    delete_fluid_settings(settings_);
+}
+
+bool AudioOutput::Open() {
+    for (const char* name : kAudioDrivers) {
+        if (driver_ != nullptr) break;
+        fluid_settings_setstr(settings_, "audio.driver", name);
+        driver_ = new_fluid_audio_driver2(settings_, &AudioOutput::Render, this);
+    }
+    return driver_ != nullptr;
+}
+
+void AudioOutput::SetSynth(fluid_synth_t* synth) {
+    std::lock_guard lock(synthMutex_);
+    synth_ = synth;
+}
+
+void AudioOutput::PlayClip(std::shared_ptr<const WaveClip> clip) {
+    std::lock_guard lock(clipMutex_);
+    clip_ = std::move(clip);
+    clipPosition_ = 0;
+}
+
+bool AudioOutput::ClipSounding() const {
+    std::lock_guard lock(clipMutex_);
+    return clip_ != nullptr;
+}
+
+int AudioOutput::Render(void* data, int length, int effectCount, float* effects[], int outputCount,
+                        float* outputs[]) {
+    auto* self = static_cast<AudioOutput*>(data);
+    for (int i = 0; i < outputCount; ++i) std::fill_n(outputs[i], length, 0.0f);
+    for (int i = 0; i < effectCount; ++i) std::fill_n(effects[i], length, 0.0f);
+    {
+        // Until the synthesiser is ready there is no music, only silence.
+        std::lock_guard lock(self->synthMutex_);
+        if (self->synth_ != nullptr)
+            fluid_synth_process(self->synth_, length, effectCount, effects, outputCount, outputs);
+    }
+    self->MixClip(length, outputCount, outputs);
+    return FLUID_OK;
+}
+
+void AudioOutput::MixClip(int length, int outputCount, float* outputs[]) {
+    std::lock_guard lock(clipMutex_);
+    if (clip_ == nullptr) return;
+    const std::size_t count = std::min<std::size_t>(length, clip_->size() - clipPosition_);
+    for (int channel = 0; channel < outputCount; ++channel)
+        for (std::size_t i = 0; i < count; ++i) outputs[channel][i] += (*clip_)[clipPosition_ + i] * kClipScale;
+    clipPosition_ += count;
+    if (clipPosition_ == clip_->size()) clip_ = nullptr;
+}

@@ -1,0 +1,100 @@
+#include "sound/qt/FluidSynthMusicDevice.h"
+
+#include <sys/stat.h>
+
+#include "sound/qt/AudioOutput.h"
+
+namespace {
+constexpr const char* kSoundFontPath = "/usr/share/sounds/sf2/default-GM.sf2";
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+}  // namespace
+
+FluidSynthMusicDevice::FluidSynthMusicDevice(AudioOutput& output, std::string soundFontPath)
+    : output_(output), soundFontPath_(std::move(soundFontPath)) {}
+
+FluidSynthMusicDevice::~FluidSynthMusicDevice() {
+    Close(CloseMode::Wait);
+    if (loader_.joinable()) loader_.join();
+    output_.SetSynth(nullptr);
+    if (synth_ != nullptr) delete_fluid_synth(synth_);
+}
+
+std::string FluidSynthMusicDevice::SystemSoundFont() { return kSoundFontPath; }
+
+int FluidSynthMusicDevice::OutputCount() { return FileExists(SystemSoundFont()) ? 1 : 0; }
+
+FluidSynthMusicDevice::Error FluidSynthMusicDevice::Open(const std::string& path) {
+    if (!FileExists(path)) return kFileNotFound;
+    if (!fluid_is_midifile(path.c_str())) return kNotMidiFile;
+    path_ = path;
+    return kNoError;
+}
+
+FluidSynthMusicDevice::Error FluidSynthMusicDevice::QueryStatus() {
+    if (!FileExists(soundFontPath_)) return kNoSoundFont;
+    if (!output_.Open()) return kNoAudioOutput;
+    // Only an output that works is worth the SoundFont's memory.
+    StartSynth();
+    return kNoError;
+}
+
+void FluidSynthMusicDevice::StartSynth() {
+    if (loader_.joinable()) return;
+    loader_ = std::thread([this] { LoadSynth(); });
+}
+
+void FluidSynthMusicDevice::LoadSynth() {
+    fluid_synth_t* synth = new_fluid_synth(output_.Settings());
+    if (synth == nullptr) return;
+    // A SoundFont that fails to load leaves a synthesiser that plays nothing.
+    fluid_synth_sfload(synth, soundFontPath_.c_str(), 1);
+    std::lock_guard lock(playerMutex_);
+    synth_ = synth;
+    output_.SetSynth(synth);
+    if (playerWaiting_) StartPlayerLocked();
+}
+
+FluidSynthMusicDevice::Error FluidSynthMusicDevice::Play() {
+    std::lock_guard lock(playerMutex_);
+    playerWaiting_ = true;
+    if (synth_ == nullptr) return kNoError;  // the loader starts it
+    StartPlayerLocked();
+    return player_ != nullptr ? kNoError : kCannotPlay;
+}
+
+void FluidSynthMusicDevice::StartPlayerLocked() {
+    playerWaiting_ = false;
+    player_ = new_fluid_player(synth_);
+    if (player_ == nullptr) return;
+    // Played once: the player's loop count stays at its default of one pass.
+    if (fluid_player_add(player_, path_.c_str()) != FLUID_OK || fluid_player_play(player_) != FLUID_OK) {
+        delete_fluid_player(player_);
+        player_ = nullptr;
+    }
+}
+
+void FluidSynthMusicDevice::Close(CloseMode) {
+    // Both closes wait here: stopping the player is quick.
+    std::lock_guard lock(playerMutex_);
+    playerWaiting_ = false;
+    if (player_ == nullptr) return;
+    fluid_player_stop(player_);
+    delete_fluid_player(player_);
+    player_ = nullptr;
+    fluid_synth_all_sounds_off(synth_, -1);
+}
+
+std::string FluidSynthMusicDevice::ErrorText(Error error) const {
+    switch (error) {
+    case kFileNotFound: return "指定されたファイルが見つかりません。";
+    case kNotMidiFile: return "指定されたファイルは MIDI ファイルではありません。";
+    case kNoSoundFont: return "MIDI 音源 (SoundFont) が見つからないため、音楽を再生できません。";
+    case kNoAudioOutput: return "音声出力装置を使用できないため、音楽を再生できません。";
+    case kCannotPlay: return "MIDI ファイルを再生できません。";
+    default: return "不明なエラーが発生しました。";
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include <fluidsynth.h>
+
+#include "sound/MusicDevice.h"
+
+class AudioOutput;
+
+// The sequencer on FluidSynth with a General MIDI SoundFont, sounding on the
+// program's audio output. The synthesiser and its SoundFont are made on a
+// thread of their own once the output has opened, so the window never waits
+// for them; a tune asked to play before they are ready starts when they are.
+class FluidSynthMusicDevice : public MusicDevice {
+public:
+    enum : Error {
+        kFileNotFound = 1,
+        kNotMidiFile = 2,
+        kNoSoundFont = 3,
+        kNoAudioOutput = 4,
+        kCannotPlay = 5,
+    };
+
+    FluidSynthMusicDevice(AudioOutput& output, std::string soundFontPath = SystemSoundFont());
+    ~FluidSynthMusicDevice() override;
+    FluidSynthMusicDevice(const FluidSynthMusicDevice&) = delete;
+    FluidSynthMusicDevice& operator=(const FluidSynthMusicDevice&) = delete;
+
+    Error Open(const std::string& path) override;
+    // Fails when the SoundFont is gone or no audio output can be opened.
+    Error QueryStatus() override;
+    Error Play() override;
+    void Close(CloseMode mode) override;
+    std::string ErrorText(Error error) const override;
+
+    // The system's General MIDI SoundFont; the program can play music only
+    // when it exists, so it counts as the one MIDI output.
+    static std::string SystemSoundFont();
+    static int OutputCount();
+
+private:
+    void StartSynth();
+    void LoadSynth();
+    void StartPlayerLocked();
+
+    AudioOutput& output_;
+    std::string soundFontPath_;
+    std::string path_;
+    std::thread loader_;
+    std::mutex playerMutex_;  // the synthesiser and player, between the user's thread and the loader
+    fluid_synth_t* synth_ = nullptr;
+    fluid_player_t* player_ = nullptr;
+    bool playerWaiting_ = false;  // asked to play before the synthesiser was ready
+};

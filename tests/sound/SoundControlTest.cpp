@@ -1,0 +1,272 @@
+#include "sound/SoundControl.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "engine/GameSession.h"
+#include "engine/SessionStageSetView.h"
+#include "shell/MemorySettingsStore.h"
+#include "shell/SettingsKeys.h"
+#include "sound/EffectPaths.h"
+#include "stages/CBlockDoc.h"
+#include "tests/sound/SoundFakes.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+constexpr const char* kProgramDir = "/opt/zembro/";
+
+// The events one tick's ball step raises, in order.
+std::vector<SoundEvent> g_tickEvents;
+
+StepOutcome StepRaisingEvents(GameSession& session) {
+    session.lastEvent = SoundEvent::None;
+    for (SoundEvent event : g_tickEvents) session.lastEvent = event;
+    return StepOutcome::BallInPlay;
+}
+
+class SoundControlTest : public ::testing::Test {
+protected:
+    SoundControlTest() : platform(log), session(doc, platform), sound(session, settings) {
+        platform.sound = &sound;
+        session.SetBallStepper(&StepRaisingEvents);
+        doc.AttachView(&sessionView);
+        doc.m_cells[20] = 5;
+        session.musicEnabled = true;
+        session.effectsEnabled = true;
+    }
+
+    void Attach() {
+        effects.Load(settings, kProgramDir);
+        sound.Attach({&effects, &music, kProgramDir, &effectPlayer, &device, &ui});
+    }
+
+    // Attaches with every scene set to a file that exists.
+    void AttachWithMusic() {
+        for (int slot = 0; slot < kMusicSceneCount; ++slot)
+            settings.WriteString(Settings::kSection, Settings::kMusicKeys[slot], "/music/" + std::to_string(slot) + ".mid");
+        Attach();
+        sound.CheckMusicFiles();
+        log.clear();
+    }
+
+    void FlyingTick(std::vector<SoundEvent> events) {
+        g_tickEvents = std::move(events);
+        session.ballState = BallState::InFlight;
+        session.OnGameTick(GameSession::kTimerId);
+    }
+
+    std::string Stored(int slot) { return settings.ReadString(Settings::kSection, Settings::kMusicKeys[slot], "(none)"); }
+
+    SoundLog log;
+    CBlockDoc doc;
+    SoundPlatform platform;
+    GameSession session;
+    SessionStageSetView sessionView{session};
+    MemorySettingsStore settings;
+    SoundControl sound;
+    EffectPaths effects;
+    MusicPathTable music;
+    RecordingEffectPlayer effectPlayer{log};
+    RecordingMusicDevice device{log};
+    RecordingMusicUi ui{log};
+};
+
+// Effects ------------------------------------------------------------------
+
+TEST_F(SoundControlTest, ATickSoundsOnlyItsLastEventAndNothingWhenOff) {
+    Attach();
+    FlyingTick({SoundEvent::Frame, SoundEvent::NormalBlock});
+    FlyingTick({});
+    EXPECT_THAT(log, ElementsAre("effect '/opt/zembro/NORMBLC.WAV'")) << "a quiet tick is quiet";
+
+    log.clear();
+    session.effectsEnabled = false;
+    FlyingTick({SoundEvent::PaddleTop});
+    EXPECT_THAT(log, IsEmpty()) << "no request at all with effects off";
+
+    session.effectsEnabled = true;
+    effects.SetPath(SoundEvent::Fail, "");
+    FlyingTick({SoundEvent::Fail});
+    EXPECT_THAT(log, ElementsAre("effect ''")) << "an empty path is asked for, and the player keeps silent";
+}
+
+TEST_F(SoundControlTest, EffectsToggleFlipsAndSavesTheFlagsWithAllSevenPaths) {
+    Attach();
+    EXPECT_THAT(settings.Values(), IsEmpty()) << "defaults are not written at load";
+    std::string longPath = "/" + std::string(300, 'w') + ".wav";
+    effects.SetPath(SoundEvent::GoldBlock, longPath);
+
+    sound.ToggleEffects();
+    EXPECT_FALSE(session.effectsEnabled);
+    EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 1);
+    EXPECT_EQ(settings.Values().size(), 8u);
+    EXPECT_EQ(settings.ReadString(Settings::kSection, "GoldBlockWave"), longPath) << "a long path is kept whole";
+    EXPECT_EQ(settings.ReadString(Settings::kSection, "FailWave"), "/opt/zembro/chimes.wav");
+
+    sound.ToggleEffects();
+    EXPECT_TRUE(session.effectsEnabled);
+    EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 3);
+}
+
+// Music on its device ------------------------------------------------------
+
+TEST_F(SoundControlTest, PlayRestartAndStopTalkToTheDeviceInOrder) {
+    AttachWithMusic();
+    sound.PlayMusic(MusicScene::Demo);
+    sound.PlayMusic(MusicScene::Play);
+    sound.StopMusic();
+    sound.StopMusic();
+    EXPECT_THAT(log, ElementsAre("open /music/0.mid", "status", "play", "close", "open /music/1.mid", "status", "play",
+                                 "close"));
+
+    log.clear();
+    sound.PlayMusic(MusicScene::GameOver);
+    music[static_cast<int>(MusicScene::Play)] = "";
+    sound.PlayMusic(MusicScene::Play);
+    EXPECT_THAT(log, ElementsAre("open /music/2.mid", "status", "play", "close"))
+        << "a scene without music still ends the one before";
+
+    log.clear();
+    sound.PlayMusic(MusicScene::Demo);
+    sound.CloseMusicForGood();
+    EXPECT_THAT(log, ElementsAre("open /music/0.mid", "status", "play", "close wait"));
+
+    log.clear();
+    session.musicEnabled = false;
+    sound.PlayMusic(MusicScene::Demo);
+    EXPECT_THAT(log, IsEmpty());
+}
+
+TEST_F(SoundControlTest, AFileThatWillNotOpenIsSilenceButADeviceFailureIsToldAndTurnsMusicOff) {
+    AttachWithMusic();
+    device.openError = 275;
+    sound.PlayMusic(MusicScene::Demo);
+    sound.StopMusic();
+    EXPECT_THAT(log, ElementsAre("open /music/0.mid"));
+    EXPECT_TRUE(session.musicEnabled);
+    EXPECT_FALSE(sound.MusicOpen());
+
+    log.clear();
+    device.openError = MusicDevice::kNoError;
+    device.statusError = 7;
+    sound.PlayMusic(MusicScene::Demo);
+    EXPECT_THAT(log, ElementsAre("open /music/0.mid", "status", "message device error 7", "close"));
+    EXPECT_FALSE(session.musicEnabled);
+    EXPECT_FALSE(sound.MusicOpen());
+
+    log.clear();
+    session.musicEnabled = true;
+    device.statusError = MusicDevice::kNoError;
+    device.playError = 9;
+    sound.PlayMusic(MusicScene::Play);
+    sound.StopMusic();
+    EXPECT_THAT(log, ElementsAre("open /music/1.mid", "status", "play", "message device error 9", "close"));
+    EXPECT_FALSE(session.musicEnabled);
+}
+
+TEST_F(SoundControlTest, MusicToggleStopsOrChecksAndRestartsForTheModeAndSaves) {
+    AttachWithMusic();
+    session.mode = GameMode::Demo;
+    sound.PlayMusic(MusicScene::Demo);
+    log.clear();
+
+    sound.ToggleMusic();
+    EXPECT_THAT(log, ElementsAre("close"));
+    EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 2);
+
+    log.clear();
+    sound.ToggleMusic();
+    EXPECT_THAT(log, ElementsAre("open /music/0.mid", "status", "play"));
+    EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 3);
+
+    log.clear();
+    session.mode = GameMode::Editor;
+    sound.StopMusic();
+    sound.ToggleMusic();
+    settings.WriteString(Settings::kSection, "MidiDemo", ".");
+    sound.ToggleMusic();
+    EXPECT_THAT(log, ElementsAre("close")) << "the editor plays nothing";
+    EXPECT_EQ(Stored(0), "/opt/zembro/BLOCKDEM.MID") << "but the check runs";
+}
+
+// The music file check -----------------------------------------------------
+
+TEST_F(SoundControlTest, FirstRunWritesTheThreeDefaultsWithoutAsking) {
+    Attach();
+    sound.CheckMusicFiles();
+    EXPECT_THAT(log, IsEmpty());
+    EXPECT_EQ(Stored(0), "/opt/zembro/BLOCKDEM.MID");
+    EXPECT_EQ(Stored(1), "/opt/zembro/BLOCKPLY.MID");
+    EXPECT_EQ(Stored(2), "/opt/zembro/BLOCKEND.MID");
+    EXPECT_EQ(music[2], "/opt/zembro/BLOCKEND.MID");
+}
+
+TEST_F(SoundControlTest, WithMusicOffTheCheckOnlyLoads) {
+    settings.WriteString(Settings::kSection, "MidiPlay", "/gone/play.mid");
+    ui.missingFiles = {"/gone/play.mid"};
+    session.musicEnabled = false;
+    Attach();
+    sound.CheckMusicFiles();
+    EXPECT_THAT(log, IsEmpty());
+    EXPECT_EQ(music[0], ".");
+    EXPECT_EQ(music[1], "/gone/play.mid");
+    EXPECT_EQ(settings.Values().size(), 1u);
+}
+
+class MissingMusicTest : public SoundControlTest {
+protected:
+    MissingMusicTest() {
+        for (int slot = 0; slot < kMusicSceneCount; ++slot) {
+            const std::string path = "/gone/" + std::to_string(slot) + ".mid";
+            settings.WriteString(Settings::kSection, Settings::kMusicKeys[slot], path);
+            ui.missingFiles.insert(path);
+        }
+        Attach();
+    }
+};
+
+TEST_F(MissingMusicTest, DefaultForThisSceneAsksAgainForTheNext) {
+    ui.answers = {MusicNotFoundChoice::SetDefault, MusicNotFoundChoice::SetDefault, MusicNotFoundChoice::SetDefault};
+    sound.CheckMusicFiles();
+    EXPECT_THAT(log, ElementsAre("ask デモ音楽 /gone/0.mid", "ask プレイ音楽 /gone/1.mid", "ask GAME OVER音楽 /gone/2.mid"));
+    EXPECT_EQ(Stored(1), "/opt/zembro/BLOCKPLY.MID");
+}
+
+TEST_F(MissingMusicTest, DefaultForAllAnswersForTheLaterScenesOfThisCheck) {
+    ui.missingFiles.erase("/gone/0.mid");
+    ui.answers = {MusicNotFoundChoice::SetAllToDefault};
+    sound.CheckMusicFiles();
+    EXPECT_THAT(log, ElementsAre("ask プレイ音楽 /gone/1.mid"));
+    EXPECT_EQ(Stored(0), "/gone/0.mid");
+    EXPECT_EQ(Stored(1), "/opt/zembro/BLOCKPLY.MID");
+    EXPECT_EQ(Stored(2), "/opt/zembro/BLOCKEND.MID");
+
+    log.clear();
+    settings.WriteString(Settings::kSection, "MidiGameOver", "/gone/2.mid");
+    sound.CheckMusicFiles();
+    EXPECT_THAT(log, ElementsAre("ask GAME OVER音楽 /gone/2.mid")) << "the next check asks again";
+}
+
+TEST_F(MissingMusicTest, ChoosingFreelyOpensTheMusicFilesDialogAndEndsTheCheck) {
+    ui.answers = {MusicNotFoundChoice::ChooseFreely};
+    sound.CheckMusicFiles();
+    EXPECT_THAT(log, ElementsAre("ask デモ音楽 /gone/0.mid", "music files dialog"));
+    EXPECT_EQ(Stored(0), "/gone/0.mid");
+    EXPECT_EQ(Stored(2), "/gone/2.mid");
+}
+
+TEST_F(MissingMusicTest, CancelStoresNoMusicAndLaterChecksPassOver) {
+    ui.answers = {MusicNotFoundChoice::Cancel, 0, MusicNotFoundChoice::SetDefault};
+    sound.CheckMusicFiles();
+    EXPECT_EQ(Stored(0), "");
+    EXPECT_EQ(Stored(1), "") << "a closed dialog counts as cancel";
+    EXPECT_EQ(Stored(2), "/opt/zembro/BLOCKEND.MID");
+
+    log.clear();
+    sound.CheckMusicFiles();
+    sound.PlayMusic(MusicScene::Demo);
+    EXPECT_THAT(log, IsEmpty());
+}
+}  // namespace

@@ -1,0 +1,64 @@
+#include "sound/WaveClip.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+void Put16(std::string& out, std::uint16_t value) {
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>(value >> 8);
+}
+
+void Put32(std::string& out, std::uint32_t value) {
+    Put16(out, value & 0xFFFF);
+    Put16(out, value >> 16);
+}
+
+std::string Wave(int encoding, int channels, int rate, int bits, const std::string& data) {
+    std::string out = "RIFF";
+    Put32(out, static_cast<std::uint32_t>(36 + data.size()));
+    out += "WAVEfmt ";
+    Put32(out, 16);
+    Put16(out, encoding);
+    Put16(out, channels);
+    Put32(out, rate);
+    Put32(out, rate * channels * bits / 8);
+    Put16(out, channels * bits / 8);
+    Put16(out, bits);
+    out += "data";
+    Put32(out, static_cast<std::uint32_t>(data.size()));
+    return out + data;
+}
+
+TEST(WaveClipTest, PcmOfAnyRateAndWidthBecomesMonoAtTheOutputRate) {
+    std::string stereo16;
+    for (int frame = 0; frame < 4; ++frame) {
+        Put16(stereo16, 1000);
+        Put16(stereo16, static_cast<std::uint16_t>(-3000));
+    }
+    const auto clip = DecodeWaveClip(Wave(1, 2, 44100, 16, stereo16), 22050);
+    ASSERT_TRUE(clip.has_value());
+    EXPECT_EQ(*clip, (WaveClip{-1000, -1000}));
+
+    const auto bytes8 = DecodeWaveClip(Wave(1, 1, 11025, 8, std::string("\x80\xff", 2)), 22050);
+    ASSERT_TRUE(bytes8.has_value());
+    ASSERT_EQ(bytes8->size(), 4u);
+    EXPECT_EQ(bytes8->front(), 0) << "8-bit samples are unsigned around 128";
+    EXPECT_EQ(bytes8->at(2), 127 * 256);
+}
+
+TEST(WaveClipTest, AnythingElseIsNoClip) {
+    EXPECT_FALSE(DecodeWaveClip("", 22050));
+    EXPECT_FALSE(DecodeWaveClip("MThd\0\0\0\x06", 22050)) << "a MIDI file";
+    EXPECT_FALSE(DecodeWaveClip(Wave(3, 1, 22050, 32, std::string(8, '\0')), 22050)) << "floating point";
+    EXPECT_FALSE(DecodeWaveClip(Wave(1, 6, 22050, 16, std::string(12, '\0')), 22050)) << "surround";
+    std::string cut = Wave(1, 1, 22050, 16, std::string(100, '\0'));
+    cut.resize(cut.size() - 60);
+    const auto truncated = DecodeWaveClip(cut, 22050);
+    ASSERT_TRUE(truncated.has_value()) << "a cut-off file plays what it holds";
+    EXPECT_EQ(truncated->size(), 20u);
+}
+}  // namespace
