@@ -12,6 +12,7 @@
 #include "shell/qt/QtText.h"
 #include "shell/qt/PlayWindow.h"
 #include "shell/qt/QtSettingsStore.h"
+#include "shell/qt/SessionEndGuard.h"
 #include "stages/qt/QtDocumentUi.h"
 
 namespace {
@@ -47,6 +48,8 @@ bool CBlockApp::InitInstance() {
     CreateMainWindow();
     if (!OpenFirstStageSet(commands_, path)) return false;
     window_->show();
+    sessionEnd_ = std::make_unique<SessionEndGuard>(doc_, commands_, *window_, *ui_);
+    sessionEnd_->ReportRecoveryCopies();
     return true;
 }
 

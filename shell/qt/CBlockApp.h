@@ -14,6 +14,7 @@
 class DocumentUi;
 class PlayWindow;
 class QtDocumentUi;
+class SessionEndGuard;
 class SettingsStore;
 
 // The application object: it names the settings store, learns the
@@ -67,4 +68,6 @@ private:
     DocumentCommands commands_{doc_};
     // Declared after the document, so the view on it goes first.
     std::unique_ptr<PlayWindow> window_;
+    // Closes in order on a signal or a session's end; goes before the window.
+    std::unique_ptr<SessionEndGuard> sessionEnd_;
 };
