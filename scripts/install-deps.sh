@@ -15,6 +15,7 @@ packages=(
   dpkg-dev file desktop-file-utils appstream shared-mime-info xdg-utils
   libfile-mimeinfo-perl inotify-tools
   pulseaudio
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -24,8 +24,10 @@ SettingsStore& Document::Store() const {
 
 void Document::SetPathName(const std::string& path) {
     m_strPathName = path;
-    // A path without a separator is its own file name.
-    SetTitle(FileNameOf(path).value_or(path));
+    // The name after the last separator, the first character included:
+    // FileNameOf leaves "/SYSTEM.BLC" whole, which would put the separator
+    // into the caption and the best-score key. Without one, the whole path.
+    SetTitle(path.substr(path.rfind(kPathSeparator) + 1));
 }
 
 void Document::SetTitle(const std::string& title) {

@@ -12,7 +12,7 @@ bool HeldKeys::eventFilter(QObject* watched, QEvent* event) {
         const bool down = event->type() == QEvent::KeyPress;
         if (key->key() == Qt::Key_Left) left_ = down;
         if (key->key() == Qt::Key_Right) right_ = down;
-        if (key->key() == Qt::Key_Shift) shift_ = down;
+        if (key->key() == Qt::Key_Shift) ShiftKey(*key, down);
         break;
     }
     case QEvent::ApplicationStateChange:
@@ -25,8 +25,19 @@ bool HeldKeys::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+void HeldKeys::ShiftKey(const QKeyEvent& key, bool down) {
+    // The scan code tells the keys apart where the platform gives one, the
+    // key symbol elsewhere; a key event with neither counts as one key.
+    const quint32 which = key.nativeScanCode() != 0 ? key.nativeScanCode() : key.nativeVirtualKey();
+    if (down) {
+        shifts_.insert(which);
+    } else if (shifts_.erase(which) == 0) {
+        shifts_.clear();  // a release of a key never seen pressed: none stays held
+    }
+}
+
 void HeldKeys::Forget() {
     left_ = false;
     right_ = false;
-    shift_ = false;
+    shifts_.clear();
 }

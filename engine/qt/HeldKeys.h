@@ -1,6 +1,10 @@
 #pragma once
 
+#include <set>
+
 #include <QObject>
+
+class QKeyEvent;
 
 // Which of the paddle's keys are held down at this moment. Qt offers no
 // query of a key's state, so this watches every key press and release of
@@ -12,14 +16,17 @@ public:
 
     bool Left() const { return left_; }
     bool Right() const { return right_; }
-    bool Shift() const { return shift_; }
+    bool Shift() const { return !shifts_.empty(); }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Forget();
+    void ShiftKey(const QKeyEvent& key, bool down);
 
     bool left_ = false;
     bool right_ = false;
-    bool shift_ = false;
+    // Both Shift keys report as Qt::Key_Shift; each is known by its native
+    // code, so that releasing one leaves the other held.
+    std::set<quint32> shifts_;
 };

@@ -16,6 +16,7 @@
 #include "shell/qt/QtText.h"
 #include "shell/qt/QtHelpService.h"
 #include "shell/qt/QtSettingsStore.h"
+#include "shell/qt/SessionEndGuard.h"
 #include "stages/qt/QtDocumentUi.h"
 
 namespace {
@@ -54,6 +55,8 @@ bool CBlockApp::InitInstance() {
     CreateMainWindow();
     if (!OpenFirstStageSet(commands_, path)) return false;
     window_->show();
+    sessionEnd_ = std::make_unique<SessionEndGuard>(doc_, commands_, *window_, *ui_);
+    sessionEnd_->ReportRecoveryCopies();
     return true;
 }
 

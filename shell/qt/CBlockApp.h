@@ -15,6 +15,7 @@ class DocumentUi;
 class CMainFrame;
 class QtDocumentUi;
 class QtHelpService;
+class SessionEndGuard;
 class SettingsStore;
 
 // The application object: it names the settings store, learns the
@@ -69,4 +70,6 @@ private:
     std::unique_ptr<QtHelpService> help_;
     // Declared after the document and the help, so the window goes first.
     std::unique_ptr<CMainFrame> window_;
+    // Closes in order on a signal or a session's end; goes before the window.
+    std::unique_ptr<SessionEndGuard> sessionEnd_;
 };

@@ -1,5 +1,7 @@
 #include "shell/qt/QtSettingsStore.h"
 
+#include <limits>
+
 #include "shell/qt/QtText.h"
 
 namespace {
@@ -24,9 +26,12 @@ void QtSettingsStore::Write(std::string_view section, std::string_view key, cons
 int QtSettingsStore::ReadInt(std::string_view section, std::string_view key, int defaultValue) {
     const QVariant value = Read(section, key);
     bool ok = false;
-    const int number = value.toInt(&ok);
-    // A key that is missing or holds no number reads as missing.
-    return value.isValid() && ok ? number : defaultValue;
+    // Read wide: QVariant's toInt would wrap a number beyond 32 bits into range.
+    const qlonglong number = value.toLongLong(&ok);
+    // A key that is missing or holds no 32-bit integer reads as missing.
+    if (!value.isValid() || !ok) return defaultValue;
+    if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max()) return defaultValue;
+    return static_cast<int>(number);
 }
 
 std::string QtSettingsStore::ReadString(std::string_view section, std::string_view key,

@@ -2,9 +2,8 @@
 
 #include "stages/DocumentFiles.h"
 
-// The document's files on QFile, and on QSaveFile for writing: the new
-// contents go to a temporary file beside the old one, which replaces it
-// only once every byte is written.
+// The document's files: reading and replacing go through SafeFiles, which
+// blctool shares, and only making a path absolute is left to Qt.
 class QtDocumentFiles : public DocumentFiles {
 public:
     FileReadResult ReadFile(const std::string& path, std::size_t maxBytes) override;

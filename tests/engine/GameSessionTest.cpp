@@ -112,6 +112,13 @@ TEST_F(GameSessionTest, ClearingTheTenthStageShowsTheMessagesAndWrapsToTheFirst)
     doc.m_bonusBall[9] = 1;
     Start();
     session.ballsLeft = 50;
+    std::vector<bool> busyDuringMessages;
+    platform.whileMessageShown = [&] {
+        busyDuringMessages.push_back(session.busy);
+        // A tick arriving behind each box, whose step would lose the ball.
+        g_nextOutcome = StepOutcome::BallLost;
+        session.OnGameTick(GameSession::kTimerId);
+    };
 
     FlyingTick(StepOutcome::StageCleared, SoundEvent::NormalBlock);
 
@@ -121,6 +128,8 @@ TEST_F(GameSessionTest, ClearingTheTenthStageShowsTheMessagesAndWrapsToTheFirst)
                             "score 0", "balls 50", "music Play", "invalidate"));
     EXPECT_EQ(doc.CurrentStage(), 0);
     EXPECT_EQ(session.ballsLeft, 50) << "never more than fifty balls";
+    EXPECT_THAT(busyDuringMessages, ElementsAre(true, true));
+    EXPECT_EQ(g_steps, 1) << "the ticks behind the all-clear and bonus boxes did nothing";
     EXPECT_FALSE(session.busy);
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/SettingsKeys.h"
 #include "stages/PatternFile.h"
 #include "tests/stages/DocumentWorld.h"
 
@@ -32,5 +33,14 @@ TEST_F(StartupTest, AFirstSetThatCannotBeOpenedLeadsToTheOpenDialogOnce) {
     ui.openAnswers = {"/sets/a.blc"};
     EXPECT_TRUE(OpenFirstStageSet(commands, ""));
     EXPECT_EQ(doc.GetTitle(), "a.blc");
+}
+
+TEST_F(StartupTest, AQuotedCommandLinePathIsOpenedWithoutItsQuotes) {
+    files.files["/sets/my set.blc"] = files.files["/sets/a.blc"];
+    settings.WriteString(Settings::kSection, Settings::kPattern, "/sets/a.blc");
+    const std::string path = ChooseStartupFile("\"/sets/my set.blc\"", settings, "/opt/zembrovaltine/");
+    EXPECT_EQ(path, "/sets/my set.blc") << "and \"Pattern\" is not used";
+    EXPECT_TRUE(OpenFirstStageSet(commands, path));
+    EXPECT_EQ(doc.GetTitle(), "my set.blc");
 }
 }  // namespace

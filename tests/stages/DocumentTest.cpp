@@ -51,6 +51,16 @@ TEST_F(DocumentTest, EachSetReadsItsBestScoreAndTheReplacedSetStoresItsOwnFirst)
     EXPECT_EQ(session.highScore, 0) << "a set without a stored score";
 }
 
+TEST_F(DocumentTest, ASetInTheRootFolderIsTitledByItsNameAlone) {
+    files.files["/SYSTEM.BLC"] = PatternWith(3);
+    session.highScore = 0;
+    settings.WriteInt(kSection, HighScoreKey("SYSTEM.BLC"), 123);
+    ASSERT_TRUE(commands.OpenDocumentFile("/SYSTEM.BLC"));
+    EXPECT_EQ(doc.GetTitle(), "SYSTEM.BLC");
+    EXPECT_EQ(ui.caption, "Zembrovaltine - SYSTEM.BLC");
+    EXPECT_EQ(session.highScore, 123) << "the best score of the set of that name";
+}
+
 TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheSetAsItWas) {
     OpenAndModifyA();
     session.highScore = 42;

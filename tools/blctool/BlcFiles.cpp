@@ -1,62 +1,40 @@
 #include "tools/blctool/BlcFiles.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <memory>
 
 #include "stages/CBlockDoc.h"
 #include "stages/PatternFile.h"
+#include "stages/posix/SafeFiles.h"
 
 namespace {
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-FileError LastError() { return {std::strerror(errno)}; }
-
 std::string Hex(unsigned char byte) {
     char text[5];
     std::snprintf(text, sizeof text, "0x%02X", byte);
     return text;
 }
+
+std::variant<std::string, FileError> ReadAtMost(const std::string& path, std::size_t maxBytes) {
+    SafeFiles::ReadOutcome read = SafeFiles::ReadRegularFile(path, maxBytes);
+    if (read.file.status != FileReadResult::Status::Read) return FileError{read.reason};
+    return std::move(read.file.bytes);
+}
 }  // namespace
 
-std::variant<std::string, FileError> ReadFileBytes(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return FileError{"it is a directory"};
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file) return LastError();
-    std::string bytes;
-    char buffer[4096];
-    std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
-    if (std::ferror(file.get())) return LastError();
-    return bytes;
+std::variant<std::string, FileError> ReadStageSetBytes(const std::string& path) {
+    return ReadAtMost(path, PatternFile::kFileSize + 1);
+}
+
+std::variant<std::string, FileError> ReadTextBytes(const std::string& path) {
+    auto read = ReadAtMost(path, kMostTextBytes + 1);
+    if (const auto* bytes = std::get_if<std::string>(&read); bytes != nullptr && bytes->size() > kMostTextBytes)
+        return FileError{"it is larger than 4 MiB, more than any text for this tool holds; refused"};
+    return read;
 }
 
 std::optional<FileError> WriteFileBytes(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".part";
-    {
-        File file(std::fopen(temporary.c_str(), "wb"));
-        if (!file) return LastError();
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-        const bool closed = std::fclose(file.release()) == 0;
-        if (!written || !closed) {
-            FileError failure = LastError();
-            std::remove(temporary.c_str());
-            return failure;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        return FileError{error.message()};
-    }
-    return std::nullopt;
+    const SafeFiles::WriteOutcome written = SafeFiles::ReplaceFile(path, bytes);
+    if (written.file.status == FileWriteResult::Status::Written) return std::nullopt;
+    return FileError{written.reason};
 }
 
 std::optional<std::string> HeaderProblem(const std::string& bytes) {
@@ -73,7 +51,7 @@ std::optional<std::string> HeaderProblem(const std::string& bytes) {
 }
 
 std::optional<std::string> LoadStageSet(const std::string& path, CBlockDoc& doc) {
-    auto read = ReadFileBytes(path);
+    auto read = ReadStageSetBytes(path);
     if (const auto* failure = std::get_if<FileError>(&read)) return "cannot read it: " + failure->reason;
     const std::string& bytes = std::get<std::string>(read);
     if (const auto problem = HeaderProblem(bytes)) return "not a pattern file: " + *problem;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <variant>
@@ -12,10 +13,19 @@ struct FileError {
     std::string reason;
 };
 
-// The whole file, or why it could not be read.
-std::variant<std::string, FileError> ReadFileBytes(const std::string& path);
+// The most a stage text or a trace scenario may hold: far more than any
+// needs, and little enough to read whole.
+inline constexpr std::size_t kMostTextBytes = 4u << 20;
 
-// Writes beside the target and renames over it, so a failed write never
+// A stage set's bytes, read no further than one byte past the pattern
+// file's size: enough to tell a longer file, whose tail the game ignores.
+// Only regular files are read. Nothing but the reason when it cannot be.
+std::variant<std::string, FileError> ReadStageSetBytes(const std::string& path);
+
+// A whole text file, refused when it holds more than kMostTextBytes.
+std::variant<std::string, FileError> ReadTextBytes(const std::string& path);
+
+// Replaces the file the way the game saves a set, so a failed write never
 // leaves half a stage set where a good one was. Nothing on success.
 std::optional<FileError> WriteFileBytes(const std::string& path, const std::string& bytes);
 

@@ -29,7 +29,7 @@ int Build(const std::vector<std::string>& args) {
     }
     if (textPath.empty() || outputPath.empty()) return Usage();
 
-    auto read = ReadFileBytes(textPath);
+    auto read = ReadTextBytes(textPath);
     if (const auto* failure = std::get_if<FileError>(&read)) {
         std::cerr << textPath << ": cannot read it: " << failure->reason << '\n';
         return kBadInput;

@@ -124,7 +124,7 @@ std::string LengthNote(std::size_t size) {
     if (size < PatternFile::kFileSize)
         return "warning: the file is " + std::to_string(size) + " bytes, not 2125; the game reads what is missing as zero\n";
     if (size > PatternFile::kFileSize)
-        return "note: the " + std::to_string(size - PatternFile::kFileSize) + " bytes past byte 2125 are ignored\n";
+        return "note: the file is longer than 2125 bytes; what lies past byte 2125 is ignored and was not read\n";
     return {};
 }
 
@@ -140,7 +140,7 @@ int Check(const std::vector<std::string>& args) {
         return kUsageError;
     }
     const std::string& path = args[0];
-    auto read = ReadFileBytes(path);
+    auto read = ReadStageSetBytes(path);
     if (const auto* failure = std::get_if<FileError>(&read))
         return Refuse(path, "it cannot be read (" + failure->reason + ")", kLoadFailureText);
     const std::string& bytes = std::get<std::string>(read);

@@ -15,9 +15,10 @@ std::string FileNotes(const std::string& path, const std::string& bytes) {
     if (bytes.size() < PatternFile::kFileSize)
         notes += "# The file is only " + std::to_string(bytes.size()) +
                  " bytes; the game reads what is missing as zero, and so does this text.\n";
+    // Only one byte past the end is read: enough to know there is a tail.
     if (bytes.size() > PatternFile::kFileSize)
-        notes += "# The file has " + std::to_string(bytes.size() - PatternFile::kFileSize) +
-                 " bytes past the end, which the game ignores; build leaves them out.\n";
+        notes += "# The file is longer than 2125 bytes; the game ignores the rest, which was not read, "
+                 "and build leaves it out.\n";
     if (bytes.compare(0, PatternFile::kMagic.size(), PatternFile::kMagic) != 0)
         notes += "# The header's letter case differs from the usual one; build writes the usual one.\n";
     return notes + "#\n";
@@ -29,7 +30,7 @@ int Dump(const std::vector<std::string>& args) {
         return 2;
     }
     const std::string& path = args[0];
-    auto read = ReadFileBytes(path);
+    auto read = ReadStageSetBytes(path);
     if (const auto* failure = std::get_if<FileError>(&read)) {
         std::cerr << path << ": cannot read it: " << failure->reason << '\n';
         return 1;

@@ -1,11 +1,10 @@
 // blctool trace SCENARIO: replays a scripted run of the ball and prints
 // the session after every tick, so the ball step can be checked against
 // hand-worked cases and kept from changing unnoticed.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 
+#include "tools/blctool/BlcFiles.h"
 #include "tools/blctool/Command.h"
 #include "tools/blctool/TraceRun.h"
 #include "tools/blctool/TraceScenario.h"
@@ -19,12 +18,12 @@ int Trace(const std::vector<std::string>& args) {
         return kBadInput;
     }
     const std::string& path = args[0];
-    std::ifstream file(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (!file.is_open() || file.bad()) {
-        std::cerr << path << ": cannot read the scenario\n";
+    const auto read = ReadTextBytes(path);
+    if (const auto* failure = std::get_if<FileError>(&read)) {
+        std::cerr << path << ": cannot read the scenario: " << failure->reason << '\n';
         return kBadInput;
     }
+    const std::string& text = std::get<std::string>(read);
 
     const ScenarioParse parse = ParseTraceScenario(text);
     if (!parse.scenario) {

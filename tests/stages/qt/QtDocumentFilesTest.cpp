@@ -6,7 +6,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "stages/DocumentTexts.h"
+#include "tests/stages/qt/ChildProcess.h"
 #include "tests/stages/qt/FileSizeLimit.h"
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 using ReadStatus = FileReadResult::Status;
@@ -16,6 +21,20 @@ std::string FileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return "(unreadable)";
     return file.readAll().toStdString();
+}
+
+void WriteBytes(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+std::string Path(const QString& path) { return path.toStdString(); }
+
+// A failed expectation in a child process: what failed goes to the test's
+// output, the exit status to the parent.
+int Failed(const char* what) {
+    std::fprintf(stderr, "in the child process: %s\n", what);
+    return 1;
 }
 
 TEST(QtDocumentFilesTest, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
@@ -57,5 +76,90 @@ TEST(QtDocumentFilesTest, ReadingRefusesDirectoriesAndHugeFilesAndPathsBecomeAbs
     EXPECT_EQ(files.FullPathOf("sets/../a.blc"), QDir::current().filePath("a.blc").toStdString());
     EXPECT_EQ(files.FullPathOf("/x/y.blc"), "/x/y.blc");
     EXPECT_EQ(files.FullPathOf(""), "") << "an empty path names no file";
+}
+
+TEST(QtDocumentFilesTest, OnlyRegularFilesAreOpenedAndAnythingElseReadsAsInaccessible) {
+    // A FIFO would block the open for ever: the check runs in a child
+    // process that an alarm ends should it hang.
+    const std::string ended = ChildProcess::Run([] {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("pipe.blc");
+        if (mkfifo(fifo.toLocal8Bit().constData(), 0600) != 0) return Failed("mkfifo");
+        QtDocumentFiles files;
+        for (const std::string& path : {Path(fifo), std::string("/dev/zero")}) {
+            const FileReadResult read = files.ReadFile(path, 2125);
+            if (read.status != ReadStatus::CannotOpen) return Failed("a FIFO or device was read");
+            if (LoadFailureText(read.problem, path) != "ﾌｧｲﾙ " + path + " にｱｸｾｽできません。")
+                return Failed("not reported as inaccessible");
+        }
+        return 0;
+    }, {.alarmSeconds = 5});
+    EXPECT_EQ(ended, "exit 0");
+}
+
+TEST(QtDocumentFilesTest, AReadOnlyTargetIsRefusedEvenForRoot) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kept.blc");
+    const std::string oldBytes(2125, 'o');
+    WriteBytes(path, oldBytes);
+    ASSERT_EQ(chmod(path.toLocal8Bit().constData(), 0444), 0);
+
+    QtDocumentFiles files;
+    const FileWriteResult result = files.ReplaceFile(Path(path), std::string(2125, 'n'));
+    EXPECT_EQ(result.status, WriteStatus::CannotCreate);
+    EXPECT_EQ(SaveFailureText(result, Path(path)), "ﾌｧｲﾙ " + Path(path) + " にｱｸｾｽできません。");
+    EXPECT_EQ(FileBytes(path), oldBytes);
+}
+
+TEST(QtDocumentFilesTest, AFileSizeLimitFailsTheSaveWithItsTextInsteadOfEndingTheProgram) {
+    const std::string ended = ChildProcess::Run([] {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("set.blc");
+        const std::string oldBytes(2125, 'o');
+        WriteBytes(path, oldBytes);
+        std::signal(SIGXFSZ, SIG_DFL);  // as a program starts
+        const rlimit limit{1000, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+
+        const FileWriteResult result = QtDocumentFiles().ReplaceFile(Path(path), std::string(2125, 'n'));
+        if (result.status != WriteStatus::WriteFailed) return Failed("the write did not fail");
+        if (SaveFailureText(result, Path(path)) != "ﾃﾞｨｽｸがいっぱいのため、" + Path(path) + " を保存できません。")
+            return Failed("not reported as a full disk");
+        if (FileBytes(path) != oldBytes) return Failed("the old file was damaged");
+        return 0;
+    });
+    EXPECT_EQ(ended, "exit 0") << "signal 25 is SIGXFSZ";
+}
+
+TEST(QtDocumentFilesTest, PermissionProblemsAreNamedAndASetInAReadOnlyFolderIsSavedInPlace) {
+    const std::string ended = ChildProcess::Run([] {
+        QTemporaryDir dir;
+        const QString unreadable = dir.filePath("secret.blc");
+        const QString writable = dir.filePath("set.blc");
+        WriteBytes(unreadable, std::string(2125, 's'));
+        WriteBytes(writable, std::string(2125, 'o'));
+        chmod(unreadable.toLocal8Bit().constData(), 0);
+        chmod(dir.path().toLocal8Bit().constData(), 0555);
+        QtDocumentFiles files;
+        int failures = 0;
+
+        const FileReadResult read = files.ReadFile(Path(unreadable), 2125);
+        if (LoadFailureText(read.problem, Path(unreadable)) != "ﾌｧｲﾙ " + Path(unreadable) + " にｱｸｾｽできません。")
+            failures += Failed("an unreadable file is not reported as inaccessible");
+
+        const std::string created = Path(dir.filePath("new.blc"));
+        const FileWriteResult create = files.ReplaceFile(created, std::string(2125, 'n'));
+        if (SaveFailureText(create, created) != "ﾌｧｲﾙ " + created + " にｱｸｾｽできません。")
+            failures += Failed("a file in a read-only folder is not reported as inaccessible");
+
+        const std::string newBytes(2125, 'n');
+        if (files.ReplaceFile(Path(writable), newBytes).status != WriteStatus::Written)
+            failures += Failed("a writable set in a read-only folder was not saved");
+        if (FileBytes(writable) != newBytes) failures += Failed("the set does not hold the new bytes");
+
+        chmod(dir.path().toLocal8Bit().constData(), 0755);  // so that the folder can go
+        return failures;
+    }, {.withoutRoot = true});
+    EXPECT_EQ(ended, "exit 0") << "the check ran as uid " << (ChildProcess::RunningAsRoot() ? "65534" : "of the tests");
 }
 }  // namespace

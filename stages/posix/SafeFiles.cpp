@@ -1,0 +1,205 @@
+#include "stages/posix/SafeFiles.h"
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace SafeFiles {
+namespace {
+using ReadStatus = FileReadResult::Status;
+using WriteStatus = FileWriteResult::Status;
+
+FileProblem ProblemOf(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR: return FileProblem::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS: return FileProblem::AccessDenied;
+    case EISDIR:
+    case ENAMETOOLONG:
+    case ELOOP: return FileProblem::BadPath;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return FileProblem::DiskFull;
+    default: break;
+    }
+    return FileProblem::Unknown;
+}
+
+ReadOutcome ReadFailure(ReadStatus status, int error) {
+    return {{status, ProblemOf(error), {}}, std::strerror(error)};
+}
+
+WriteOutcome WriteFailure(WriteStatus status, int error) {
+    return {{status, ProblemOf(error)}, std::strerror(error)};
+}
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now, so that a failure of the close itself is seen.
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes, off_t offset) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            if (written == 0) errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return true;
+}
+
+// A write past RLIMIT_FSIZE would end the process by SIGXFSZ, taking the
+// unsaved set with it; ignored, the write fails with EFBIG and is reported.
+// Set on every save rather than once, as it costs one system call.
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+std::string DirectoryPart(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string NamePart(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a link names, so that saving through a link keeps the link.
+std::string ResolvedTarget(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+    return path;  // a dangling link: rename replaces the link itself
+}
+
+// A new file beside the target, under a name nobody could have planted:
+// created exclusively, never through a link.
+int CreateTemporary(const std::string& target, mode_t mode, std::string& name) {
+    static std::mt19937_64 random{std::random_device{}()};
+    const std::string prefix = DirectoryPart(target) + "/." + NamePart(target) + ".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = prefix + std::to_string(random() % 1'000'000'000) + ".tmp";
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+void SyncDirectory(const std::string& target) {
+    Descriptor directory(::open(DirectoryPart(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.valid()) ::fsync(directory.get());
+}
+
+WriteOutcome WriteInPlace(const std::string& target, std::string_view bytes) {
+    Descriptor file(::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!file.valid()) return WriteFailure(WriteStatus::CannotCreate, errno);
+    if (!WriteAll(file.get(), bytes, 0) || ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0 ||
+        ::fsync(file.get()) != 0 || !file.Close())
+        return WriteFailure(WriteStatus::WriteFailed, errno);
+    return {};
+}
+
+WriteOutcome WriteAndRename(const std::string& target, std::string_view bytes, const struct stat* old) {
+    std::string temporary;
+    Descriptor file(CreateTemporary(target, old != nullptr ? (old->st_mode & 07777) : 0666, temporary));
+    if (!file.valid()) {
+        const int error = errno;
+        // A folder the user may not write, holding a file the user may.
+        if (old != nullptr && (error == EACCES || error == EPERM)) return WriteInPlace(target, bytes);
+        return WriteFailure(WriteStatus::CannotCreate, error);
+    }
+    if (old != nullptr) {
+        // The replacement keeps the old file's permissions and, where
+        // allowed, its owner; the umask would otherwise narrow them.
+        ::fchmod(file.get(), old->st_mode & 07777);
+        if (::fchown(file.get(), old->st_uid, old->st_gid) != 0) { /* only root may give a file away */ }
+    }
+    if (!WriteAll(file.get(), bytes, 0) || ::fsync(file.get()) != 0 || !file.Close() ||
+        ::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return WriteFailure(WriteStatus::WriteFailed, error);
+    }
+    SyncDirectory(target);
+    return {};
+}
+}  // namespace
+
+ReadOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    if (path.empty()) return {{ReadStatus::CannotOpen, FileProblem::BadPath, {}}, "the path is empty"};
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.valid()) return ReadFailure(ReadStatus::CannotOpen, errno);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) return ReadFailure(ReadStatus::CannotOpen, errno);
+    if (S_ISDIR(info.st_mode))
+        return {{ReadStatus::CannotOpen, FileProblem::BadPath, {}}, "it is a directory"};
+    if (!S_ISREG(info.st_mode))
+        return {{ReadStatus::CannotOpen, FileProblem::AccessDenied, {}}, "it is not a regular file"};
+
+    std::string bytes(maxBytes, '\0');
+    std::size_t filled = 0;
+    while (filled < maxBytes) {
+        const ssize_t count = ::read(file.get(), bytes.data() + filled, maxBytes - filled);
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) return ReadFailure(ReadStatus::ReadFailed, errno);
+        if (count == 0) break;
+        filled += static_cast<std::size_t>(count);
+    }
+    bytes.resize(filled);
+    return {{ReadStatus::Read, FileProblem::Unknown, std::move(bytes)}, {}};
+}
+
+WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return {{WriteStatus::CannotCreate, FileProblem::BadPath}, "the path is empty"};
+    IgnoreFileSizeSignal();
+    const std::string target = ResolvedTarget(path);
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0) {
+        if (errno != ENOENT) return WriteFailure(WriteStatus::CannotCreate, errno);
+        return WriteAndRename(target, bytes, nullptr);
+    }
+    if (S_ISDIR(old.st_mode)) return {{WriteStatus::CannotCreate, FileProblem::BadPath}, "it is a directory"};
+    if (!S_ISREG(old.st_mode))
+        return {{WriteStatus::CannotCreate, FileProblem::AccessDenied}, "it is not a regular file"};
+    // Read-only by its mode even for root, who could write it all the same.
+    if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+        return {{WriteStatus::CannotCreate, FileProblem::AccessDenied}, "the file is read-only"};
+    return WriteAndRename(target, bytes, &old);
+}
+
+}  // namespace SafeFiles

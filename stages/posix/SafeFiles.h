@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "stages/DocumentFiles.h"
+
+// Reading and replacing the files a user names, the same way in the game and
+// in blctool, on the POSIX calls themselves so that nothing is left to a
+// library's defaults: which kinds of file are opened, how big a read grows,
+// where a temporary file goes and when the data reaches the disk.
+namespace SafeFiles {
+
+// What a read or write came to, with the cause in words for the tool's
+// messages (empty on success).
+struct ReadOutcome {
+    FileReadResult file;
+    std::string reason;
+};
+struct WriteOutcome {
+    FileWriteResult file;
+    std::string reason;
+};
+
+// At most maxBytes from the start of a regular file. Anything else a path
+// can name is refused before a byte is read: a FIFO or a terminal would
+// block the program, a device may never end.
+ReadOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes);
+
+// Puts the bytes in place of the file's contents or leaves it as it was:
+// they go to a temporary file created exclusively beside the target, reach
+// the disk, and the temporary file is then renamed over the target. A link
+// is followed, so the link stays and the file it names is replaced. A
+// target without write permission is refused. When the folder takes no new
+// file but the target itself may be written, the target is written in
+// place instead (a stage set never changes size, so this needs no space).
+// A write past the process's file-size limit fails instead of ending it.
+WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes);
+
+}  // namespace SafeFiles
