@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "sound/MusicUi.h"
@@ -40,6 +44,19 @@ TEST(EffectPlayerTest, EmptyMissingAndForeignFilesPlayNothingAndCutNothingShort)
     player.Play(BesideTheProgram("BLOCKEND.MID"));
     player.Play(BesideTheProgram("FRAME.WAV"));
     player.Play(BesideTheProgram("FRAME.WAV"));
+}
+
+TEST(EffectPlayerTest, APathToAFifoOrADeviceIsSilentAndDoesNotHang) {
+    QTemporaryDir dir;
+    const std::string fifo = dir.filePath("effect.wav").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    AudioOutput output;
+    OutputEffectPlayer player(output);
+    ::alarm(20);  // a hang ends the test run rather than stalling it
+    player.Preload({fifo, "/dev/zero"});
+    player.Play(fifo);
+    player.Play("/dev/zero");
+    ::alarm(0);
 }
 
 // Presses a button of the dialog once it is open, or Esc with none given.
