@@ -15,7 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Run-time needs the binaries do not show: the General MIDI SoundFont the
 # music plays through, and a Japanese font for every text of the program.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fluid-soundfont-gm, fonts-ipafont-gothic | fonts-japanese-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | fluid-soundfont-gm, fonts-ipafont-gothic | fonts-japanese-gothic")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "block-breaking game with a stage editor")
 # The summary above is the first line of the package description; this is the rest.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zembrovaltine is a single-player block-breaking game with a Japanese user

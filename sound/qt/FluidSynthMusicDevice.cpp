@@ -5,7 +5,14 @@
 #include "sound/qt/AudioOutput.h"
 
 namespace {
-constexpr const char* kSoundFontPath = "/usr/share/sounds/sf2/default-GM.sf2";
+// General MIDI SoundFonts from the system's packages, in order of choice:
+// the small one keeps the game light (about 12 MiB for the synthesizer
+// and its instruments against some 35 MiB for the large default), and the
+// default of whatever the system has installed serves otherwise.
+constexpr const char* kSoundFonts[] = {
+    "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    "/usr/share/sounds/sf2/default-GM.sf2",
+};
 
 bool FileExists(const std::string& path) {
     struct stat info {};
@@ -23,7 +30,11 @@ FluidSynthMusicDevice::~FluidSynthMusicDevice() {
     if (synth_ != nullptr) delete_fluid_synth(synth_);
 }
 
-std::string FluidSynthMusicDevice::SystemSoundFont() { return kSoundFontPath; }
+std::string FluidSynthMusicDevice::SystemSoundFont() {
+    for (const char* path : kSoundFonts)
+        if (FileExists(path)) return path;
+    return kSoundFonts[0];
+}
 
 int FluidSynthMusicDevice::OutputCount() { return FileExists(SystemSoundFont()) ? 1 : 0; }
 
