@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -52,6 +53,8 @@ HelpWindow::HelpWindow(QHelpEngine* engine, QWidget* parent)
     setWindowTitle(QStringLiteral("Zembrovaltine ヘルプ"));
     // Closing the game's window ends the program even while help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // Esc closes the viewer, as it closes the program's dialogs.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     tabs_->addTab(engine_->contentWidget(), QStringLiteral("目次(&C)"));
     tabs_->addTab(MakeIndexPane(), QStringLiteral("キーワード(&K)"));
 

@@ -5,6 +5,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Desktops match the window to the installed entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zembrovaltine"));
     InstallJapaneseTranslations(app);
     CBlockApp blockApp;
     // Without a stage set there is no window, and so nothing to run.

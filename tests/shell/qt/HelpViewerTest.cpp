@@ -82,13 +82,6 @@ public:
     }
 };
 
-struct RecordingHelp : HelpService {
-    std::vector<int> topics;
-    void ShowContents() override {}
-    void ShowKeywordSearch() override {}
-    void ShowHelpOnHelp() override {}
-    void ShowTopic(int topic) override { topics.push_back(topic); }
-};
 }  // namespace
 
 TEST(HelpManual, FilesAPageUnderEveryTopicTheProgramAsksFor) {
@@ -185,21 +178,9 @@ TEST(HelpViewer, MissingOrUnreadableHelpFileIsReportedByEveryCommand) {
     EXPECT_EQ(help.Window(), nullptr);
 }
 
-TEST(HelpViewer, F1AndTheHelpButtonOfEachDialogOpenItsTopic) {
-    RecordingHelp recording;
-    COptionDlg::SetHelpService(&recording);
-    for (int id : DialogIds()) {
-        HelpOnlyDialog dialog(id);
-        dialog.show();
-        dialog.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        QTest::keyClick(&dialog, Qt::Key_F1);
-        dialog.findChild<QPushButton*>("id115")->click();
-        EXPECT_EQ(recording.topics, (std::vector<int>{kHelpTopicBase + id, kHelpTopicBase + id}));
-        recording.topics.clear();
-    }
-
-    // The real viewer shows the dialog's page.
+TEST(HelpViewer, F1InEachDialogOpensItsPage) {
+    // Which topic each dialog asks for is the option dialogs' test; here the
+    // real viewer must find the page of every one.
     QtHelpService help(BuiltHelpFile());
     COptionDlg::SetHelpService(&help);
     for (int id : DialogIds()) {
