@@ -1,5 +1,7 @@
 #include "sound/qt/CSoundEventsDlg.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -67,6 +69,8 @@ bool CSoundEventsDlg::SaveControls() {
 void CSoundEventsDlg::Refresh() {
     std::string& path = m_szWave[m_nEvent];
     std::string fileName = path;
+    // A directory that cannot be read leaves the list where it was.
+    const std::string previousDir = m_szDir;
     if (!path.empty()) {
         // A path without a directory part is looked for where the list stands.
         if (auto name = FileNameOf(path)) {
@@ -74,7 +78,6 @@ void CSoundEventsDlg::Refresh() {
             fileName = std::move(*name);
         }
     }
-    const std::string previousDir = m_szDir;
     if (!ListDirectory()) {
         m_szDir = previousDir;
         ListDirectory();
@@ -105,10 +108,20 @@ bool CSoundEventsDlg::ListDirectory() {
     files.setUpdatesEnabled(true);
     filling_ = false;
 
-    DialogControl<QLabel>(*this, kDirectoryLabel)->setText(DirectoryCaption(m_szDir));
+    ShowDirectory();
     // The file-open dialogs start where the user last looked.
     QDir::setCurrent(QString::fromStdString(m_szDir));
     return true;
+}
+
+// A long path is shortened in its middle to fit under the list; the tip
+// holds it whole.
+void CSoundEventsDlg::ShowDirectory() {
+    auto* label = DialogControl<QLabel>(*this, kDirectoryLabel);
+    const QString caption = DirectoryCaption(m_szDir);
+    const int width = std::max(FileList().minimumWidth(), FileList().width());
+    label->setText(label->fontMetrics().elidedText(caption, Qt::ElideMiddle, width));
+    label->setToolTip(caption);
 }
 
 std::optional<std::string> CSoundEventsDlg::Selection() const {

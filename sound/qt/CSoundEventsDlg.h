@@ -41,6 +41,8 @@ private:
     void Commit();
     // Lists m_szDir; false (and nothing changed) when it cannot be read.
     bool ListDirectory();
+    // The listed directory in the label under the list.
+    void ShowDirectory();
     // The selection text of the file list's selected entry, if any.
     std::optional<std::string> Selection() const;
     bool FileSelected() const;

@@ -277,7 +277,8 @@ protected:
 
     QListWidget& Events() { return *DialogControl<QListWidget>(dlg, 346); }
     QListWidget& Files() { return *DialogControl<QListWidget>(dlg, 347); }
-    QString Label() { return DialogControl<QLabel>(dlg, 348)->text(); }
+    // The whole directory; the label itself may shorten a long one.
+    QString Label() { return DialogControl<QLabel>(dlg, 348)->toolTip(); }
     QString SelectedFile() {
         const auto items = Files().selectedItems();
         return items.isEmpty() ? QString() : items.first()->text();
@@ -323,8 +324,13 @@ TEST_F(SoundEventsDialogTest, AnEventWithoutAFileShowsNoneSelectedAndCannotBeTes
     EXPECT_FALSE(Button(dlg, 344).isEnabled());
     Button(dlg, 344).click();
     EXPECT_THAT(played, IsEmpty());
+    dlg.m_szWave[1] = root + "nowhere/gone.wav";
+    Events().setCurrentRow(1);
+    EXPECT_EQ(Label().toStdString(), root + "sounds") << "a directory that is gone is not listed";
+    EXPECT_EQ(SelectedFile(), "<なし>");
     Button(dlg, 1).click();
     EXPECT_EQ(dlg.m_szWave[0], "") << "a file that is gone is forgotten";
+    EXPECT_EQ(dlg.m_szWave[1], "");
 }
 
 TEST_F(SoundEventsDialogTest, ChangingTheEventStoresTheChoiceForTheOneBefore) {
