@@ -35,8 +35,8 @@
 #include "shell/qt/OptionCommands.h"
 #include "shell/qt/QtHelpService.h"
 #include "shell/qt/QtText.h"
-#include "stages/CBlockDoc.h"
 #include "sound/qt/SoundCommands.h"
+#include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
 
 namespace {
