@@ -16,6 +16,10 @@ void SoundControl::PlayEffect(SoundEvent event) {
     services_.effectPlayer->Play(services_.effects->PathOf(event));
 }
 
+void SoundControl::PlayEffectFile(const std::string& path) {
+    if (Attached()) services_.effectPlayer->Play(path);
+}
+
 void SoundControl::PlayMusic(MusicScene scene) {
     if (!session_.musicEnabled || !Attached()) return;
     // The old music goes even when the new scene has none.

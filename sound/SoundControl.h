@@ -33,6 +33,12 @@ public:
     bool Attached() const { return services_.effects != nullptr; }
 
     void PlayEffect(SoundEvent event);
+    // A file played as effects are, for the Sound-events dialog's test.
+    void PlayEffectFile(const std::string& path);
+
+    // The effect table and the program's directory, none until attached.
+    EffectPaths* Effects() const { return services_.effects; }
+    const std::string& ProgramDir() const { return services_.programDir; }
 
     // Closes any open music, then starts the scene's file from its beginning.
     void PlayMusic(MusicScene scene);

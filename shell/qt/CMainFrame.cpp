@@ -35,6 +35,7 @@
 #include "shell/qt/OptionCommands.h"
 #include "shell/qt/QtHelpService.h"
 #include "shell/qt/QtText.h"
+#include "sound/qt/SoundCommands.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
 
@@ -194,6 +195,11 @@ void CMainFrame::BindOptionCommands() {
     commands_->SetHandler(About, [this] { ShowAboutBox(this); });
     commands_->SetHandler(MusicToggle, [this] { view_->ToggleMusic(); });
     commands_->SetHandler(EffectsToggle, [this] { view_->ToggleEffects(); });
+    commands_->SetHandler(SoundDialog, [this] {
+        RunSoundCommand(view_->Session(), view_->Sound(), *settings_, view_->WaveOutputCount() > 0, this);
+    });
+    // Before the sound is attached, whose music check may ask for it.
+    view_->SetMusicFilesDialog([this] { RunMusicFilesDialog(*settings_); });
 }
 
 void CMainFrame::BindHelpCommands() {

@@ -187,3 +187,21 @@ TEST_F(CMainFrameTest, OneDroppedStageSetOpensAndAnythingElseDoesNot) {
     EXPECT_EQ(app->Doc().GetPathName(), longPath.toStdString());
 }
 }  // namespace
+
+namespace {
+TEST_F(CMainFrameTest, TheSoundCommandOpensTheSoundDialogAndItsOkStoresTheSwitches) {
+    CMainFrame& frame = StartFrame();
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        dialog->findChild<QAbstractButton*>("id146")->click();
+        dialog->findChild<QAbstractButton*>("id1")->click();
+    });
+    frame.Commands().Action(CommandId::SoundDialog)->trigger();
+    EXPECT_EQ(title, "サウンド");
+    EXPECT_TRUE(Session().effectsEnabled);
+    EXPECT_EQ(settings.ReadInt(kSection, kSound, -1), kSoundEffectsBit);
+}
+}  // namespace

@@ -1,0 +1,376 @@
+// The Sound command and its dialogs driven as a user would. The music runs
+// on a recording device, so nothing sounds and no music check asks anything.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/GameSession.h"
+#include "shell/MemorySettingsStore.h"
+#include "shell/SettingsKeys.h"
+#include "shell/qt/DialogControls.h"
+#include "sound/EffectPaths.h"
+#include "sound/qt/CMusicFilesDlg.h"
+#include "sound/qt/CSoundDlg.h"
+#include "sound/qt/CSoundEventsDlg.h"
+#include "sound/qt/SoundCommands.h"
+#include "stages/CBlockDoc.h"
+#include "tests/sound/SoundFakes.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+using namespace Settings;
+
+// Acts on the modal dialog once its loop is running; one the action leaves
+// open is closed later, so a failing test cannot hang.
+void WhenDialogOpens(std::function<void(QWidget&)> action) {
+    QTimer::singleShot(0, [action] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        action(*dialog);
+        QTimer::singleShot(2000, dialog, [dialog] {
+            ADD_FAILURE() << "dialog left open";
+            dialog->close();
+        });
+    });
+}
+
+// Answers every message box that opens while it lives, noting its text.
+class MessageBoxCloser {
+public:
+    MessageBoxCloser() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen.push_back(box->text());
+                box->accept();
+            }
+        });
+        timer_.start();
+    }
+    std::vector<QString> seen;
+
+private:
+    QTimer timer_;
+};
+
+QAbstractButton& Button(const QWidget& dialog, int id) { return *DialogControl(dialog, id); }
+
+void MakeFile(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+class SoundCommandTest : public ::testing::Test {
+protected:
+    SoundCommandTest() : platform(log), session(doc, platform), sound(session, settings) {
+        platform.sound = &sound;
+        for (int slot = 0; slot < kMusicSceneCount; ++slot)
+            settings.WriteString(kSection, kMusicKeys[slot], "/music/" + std::to_string(slot) + ".mid");
+        effects.Load(settings, "/opt/zembro/");
+        sound.Attach({&effects, &music, "/opt/zembro/", &effectPlayer, &device, &ui});
+    }
+
+    // The command, with the action done on its Sound dialog.
+    void Run(std::function<void(QWidget&)> action, bool hasWaveOutput = true) {
+        WhenDialogOpens(std::move(action));
+        RunSoundCommand(session, sound, settings, hasWaveOutput, nullptr);
+    }
+
+    SoundLog log;
+    CBlockDoc doc;
+    SoundPlatform platform;
+    GameSession session;
+    MemorySettingsStore settings;
+    SoundControl sound;
+    EffectPaths effects;
+    MusicPathTable music;
+    RecordingEffectPlayer effectPlayer{log};
+    RecordingMusicDevice device{log};
+    RecordingMusicUi ui{log};
+};
+
+TEST_F(SoundCommandTest, CancelStillStartsTheScenesMusicOverWhenMusicIsOn) {
+    session.mode = GameMode::Demo;
+    session.musicEnabled = true;
+    sound.CheckMusicFiles();
+    sound.PlayMusic(MusicScene::Demo);
+    log.clear();
+    Run([this](QWidget& dialog) {
+        EXPECT_THAT(log, ElementsAre("close")) << "the music stops while the dialog is open";
+        Button(dialog, 2).click();
+    });
+    EXPECT_THAT(log, ElementsAre("close", "open /music/0.mid", "status", "play"));
+    EXPECT_EQ(settings.ReadInt(kSection, kSound, -1), -1) << "Cancel stores nothing";
+}
+
+TEST_F(SoundCommandTest, TickingMusicWithoutAMidiDeviceStoresItAndPlaysNothingInTheEditor) {
+    session.mode = GameMode::Editor;
+    Run([](QWidget& dialog) {
+        EXPECT_FALSE(Button(dialog, 147).isEnabled());
+        EXPECT_FALSE(Button(dialog, 148).isEnabled());
+        Button(dialog, 144).click();
+        EXPECT_TRUE(Button(dialog, 147).isEnabled());
+        Button(dialog, 1).click();
+    });
+    EXPECT_TRUE(session.musicEnabled);
+    EXPECT_FALSE(session.effectsEnabled);
+    EXPECT_EQ(settings.ReadInt(kSection, kSound, -1), kSoundMusicBit);
+    EXPECT_EQ(settings.ReadString(kSection, kEffectKeys[0], ""), "/opt/zembro/TOPPADL.WAV");
+    EXPECT_THAT(log, IsEmpty());
+}
+
+TEST_F(SoundCommandTest, TheEffectsButtonNeedsAWaveOutput) {
+    session.effectsEnabled = true;
+    Run(
+        [](QWidget& dialog) {
+            EXPECT_FALSE(Button(dialog, 148).isEnabled());
+            Button(dialog, 146).click();
+            Button(dialog, 146).click();
+            EXPECT_FALSE(Button(dialog, 148).isEnabled());
+            dialog.close();
+        },
+        /*hasWaveOutput=*/false);
+    Run([](QWidget& dialog) {
+        EXPECT_TRUE(Button(dialog, 148).isEnabled());
+        Button(dialog, 146).click();
+        EXPECT_FALSE(Button(dialog, 148).isEnabled());
+        dialog.close();
+    });
+}
+
+TEST_F(SoundCommandTest, TheEventsChosenGoToTheTableAndCancelThenReadsClose) {
+    session.effectsEnabled = true;
+    QTemporaryDir dir;
+    MakeFile(dir.filePath("BOOM.WAV"));
+    effects.SetPath(SoundEvent::PaddleTop, "");
+    QString cancelText;
+    Run([&](QWidget& soundDialog) {
+        EXPECT_EQ(Button(soundDialog, 2).text(), "ｷｬﾝｾﾙ");
+        WhenDialogOpens([&](QWidget& events) {
+            auto& dlg = dynamic_cast<CSoundEventsDlg&>(events);
+            dlg.m_szDir = dir.path().toStdString() + "/";
+            dlg.m_szWave[0] = dlg.m_szDir + "BOOM.WAV";
+            EXPECT_EQ(dlg.m_szWave[6], "/opt/zembro/chimes.wav") << "a copy of the table";
+            QTimer::singleShot(0, &dlg, [&dlg] { dlg.accept(); });
+        });
+        Button(soundDialog, 148).click();
+        cancelText = Button(soundDialog, 2).text();
+        Button(soundDialog, 2).click();
+    });
+    EXPECT_EQ(cancelText, "閉じる");
+    EXPECT_EQ(effects.PathOf(SoundEvent::PaddleTop), dir.path().toStdString() + "/BOOM.WAV");
+    EXPECT_EQ(settings.ReadString(kSection, kEffectKeys[0], "(none)"), "(none)") << "in memory until saved";
+}
+
+// The Music files dialog -----------------------------------------------
+
+class MusicFilesDialogTest : public ::testing::Test {
+protected:
+    ~MusicFilesDialogTest() override { ProgramMusicPaths() = saved; }
+
+    // The table the dialog starts from: three files that exist.
+    MusicPathTable FillTable() {
+        const MusicPathTable before = ProgramMusicPaths();
+        for (int slot = 0; slot < kMusicSceneCount; ++slot)
+            ProgramMusicPaths()[slot] = Existing(std::to_string(slot) + ".mid");
+        return before;
+    }
+
+    std::string Existing(const std::string& name) {
+        const QString path = dir.filePath(QString::fromStdString(name));
+        MakeFile(path);
+        return path.toStdString();
+    }
+    QLineEdit& Edit(int id) { return *DialogControl<QLineEdit>(dlg, id); }
+    std::string Stored(int slot) { return settings.ReadString(kSection, kMusicKeys[slot], "(none)"); }
+
+    QTemporaryDir dir;
+    MusicPathTable saved = FillTable();
+    MemorySettingsStore settings;
+    CMusicFilesDlg dlg{settings};
+};
+
+TEST_F(MusicFilesDialogTest, AnEmptiedBoxStoresNoMusicForItsScene) {
+    dlg.show();
+    EXPECT_EQ(Edit(152).text().toStdString(), ProgramMusicPaths()[1]);
+    Edit(152).clear();
+    Button(dlg, 1).click();
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(Stored(1), "");
+    EXPECT_EQ(ProgramMusicPaths()[1], "");
+    EXPECT_EQ(Stored(0), ProgramMusicPaths()[0]) << "every valid path is written";
+}
+
+TEST_F(MusicFilesDialogTest, EachInvalidPathIsToldInSceneOrderAndTheValidOneIsStored) {
+    dlg.show();
+    const std::string third = Existing("third.mid");
+    Edit(150).setText("/gone/demo.mid");
+    Edit(152).setText("/gone/play.mid");
+    Edit(154).setText(QString::fromStdString(third));
+    MessageBoxCloser boxes;
+    Button(dlg, 1).click();
+    EXPECT_THAT(boxes.seen, ElementsAre("パス /gone/demo.mid は無効です。", "パス /gone/play.mid は無効です。"));
+    EXPECT_TRUE(dlg.isVisible()) << "stays open after an error";
+    EXPECT_EQ(Stored(0), "(none)");
+    EXPECT_EQ(Stored(2), third);
+    EXPECT_EQ(ProgramMusicPaths()[2], third);
+}
+
+TEST_F(MusicFilesDialogTest, BrowsingKeepsAWholeLongPathAndWhatWasTyped) {
+    QString longDir = dir.path();
+    while (longDir.size() < 180) longDir += "/abcdefghij";
+    ASSERT_TRUE(QDir().mkpath(longDir));
+    QString chosen = longDir + "/";
+    chosen += QString(200 - chosen.size() - 4, QLatin1Char('m')) + ".mid";
+    ASSERT_EQ(chosen.size(), 200);
+    MakeFile(chosen);
+
+    QString titleAsked;
+    dlg.chooseFile = [&](QWidget*, const QString& title) -> std::optional<QString> {
+        titleAsked = title;
+        return chosen;
+    };
+    dlg.show();
+    Edit(150).setText("");
+    Button(dlg, 153).click();
+    EXPECT_EQ(titleAsked, "プレイ音楽");
+    EXPECT_EQ(Edit(150).text(), "") << "the typed text survives browsing";
+    EXPECT_EQ(Edit(152).text(), chosen);
+    Button(dlg, 1).click();
+    EXPECT_EQ(Stored(1), chosen.toStdString());
+
+    dlg.chooseFile = [](QWidget*, const QString&) { return std::optional<QString>(); };
+    Edit(154).setText("typed");
+    Button(dlg, 155).click();
+    EXPECT_EQ(Edit(154).text(), "typed") << "a cancelled browse changes nothing";
+}
+
+// The Sound-events dialog ----------------------------------------------
+
+class SoundEventsDialogTest : public ::testing::Test {
+protected:
+    SoundEventsDialogTest() : before(QDir::currentPath()) {
+        root = dir.path().toStdString() + "/";
+        QDir(dir.path()).mkpath("sounds/more");
+        for (const char* name : {"sounds/FRAME.WAV", "sounds/boing.wav", "sounds/readme.txt", "top.wav"})
+            MakeFile(dir.filePath(name));
+        dlg.m_szDir = root;
+    }
+    // Listing a directory makes it the current one.
+    ~SoundEventsDialogTest() override { QDir::setCurrent(before); }
+
+    QListWidget& Events() { return *DialogControl<QListWidget>(dlg, 346); }
+    QListWidget& Files() { return *DialogControl<QListWidget>(dlg, 347); }
+    // The whole directory; the label itself may shorten a long one.
+    QString Label() { return DialogControl<QLabel>(dlg, 348)->toolTip(); }
+    QString SelectedFile() {
+        const auto items = Files().selectedItems();
+        return items.isEmpty() ? QString() : items.first()->text();
+    }
+    QStringList Listed() {
+        QStringList texts;
+        for (int row = 0; row < Files().count(); ++row) texts << Files().item(row)->text();
+        return texts;
+    }
+    void DoubleClickFile(const QString& text) {
+        QListWidgetItem* item = Files().findItems(text, Qt::MatchExactly).value(0);
+        ASSERT_NE(item, nullptr) << text.toStdString();
+        Files().setCurrentItem(item);
+        emit Files().itemDoubleClicked(item);
+    }
+
+    QString before;
+    QTemporaryDir dir;
+    std::string root;
+    std::vector<std::string> played;
+    CSoundEventsDlg dlg{[this](const std::string& path) { played.push_back(path); }};
+};
+
+TEST_F(SoundEventsDialogTest, AnEventsFileIsShownSelectedInItsDirectory) {
+    dlg.m_szWave[0] = root + "sounds/FRAME.WAV";
+    dlg.show();
+    ASSERT_EQ(Events().count(), kSoundEventCount);
+    EXPECT_EQ(Events().item(0)->text(), "ラケット上に当たる");
+    EXPECT_EQ(Events().item(6)->text(), "ボールを失う");
+    EXPECT_EQ(Events().currentRow(), 0);
+    EXPECT_EQ(Label().toStdString(), root + "sounds");
+    EXPECT_EQ(Listed(), QStringList({"<なし>", "boing.wav", "FRAME.WAV", "[..]", "[more]"}));
+    EXPECT_EQ(SelectedFile(), "FRAME.WAV");
+    EXPECT_TRUE(Button(dlg, 344).isEnabled());
+    Button(dlg, 344).click();
+    EXPECT_THAT(played, ElementsAre(root + "sounds/FRAME.WAV"));
+}
+
+TEST_F(SoundEventsDialogTest, AnEventWithoutAFileShowsNoneSelectedAndCannotBeTested) {
+    dlg.m_szWave[0] = root + "sounds/gone.wav";
+    dlg.show();
+    EXPECT_EQ(SelectedFile(), "<なし>");
+    EXPECT_FALSE(Button(dlg, 344).isEnabled());
+    Button(dlg, 344).click();
+    EXPECT_THAT(played, IsEmpty());
+    dlg.m_szWave[1] = root + "nowhere/gone.wav";
+    Events().setCurrentRow(1);
+    EXPECT_EQ(Label().toStdString(), root + "sounds") << "a directory that is gone is not listed";
+    EXPECT_EQ(SelectedFile(), "<なし>");
+    Button(dlg, 1).click();
+    EXPECT_EQ(dlg.m_szWave[0], "") << "a file that is gone is forgotten";
+    EXPECT_EQ(dlg.m_szWave[1], "");
+}
+
+TEST_F(SoundEventsDialogTest, ChangingTheEventStoresTheChoiceForTheOneBefore) {
+    dlg.m_szWave[0] = root + "top.wav";
+    dlg.m_szWave[1] = "";
+    dlg.show();
+    Files().setCurrentItem(Files().findItems("<なし>", Qt::MatchExactly).value(0));
+    EXPECT_FALSE(Button(dlg, 344).isEnabled());
+    Events().setCurrentRow(1);
+    EXPECT_EQ(dlg.m_szWave[0], "");
+    EXPECT_EQ(dlg.m_nEvent, 1);
+    EXPECT_EQ(SelectedFile(), "<なし>");
+
+    DoubleClickFile("[sounds]");
+    EXPECT_EQ(SelectedFile(), "") << "nothing is selected after moving";
+    Events().setCurrentRow(2);
+    EXPECT_EQ(dlg.m_szWave[1], "") << "no selection keeps the event's file";
+    Events().setCurrentRow(1);
+    Files().setCurrentItem(Files().findItems("boing.wav", Qt::MatchExactly).value(0));
+    EXPECT_TRUE(Button(dlg, 344).isEnabled());
+    Button(dlg, 1).click();
+    EXPECT_EQ(dlg.m_szWave[1], root + "sounds/boing.wav") << "OK stores the event shown";
+}
+
+TEST_F(SoundEventsDialogTest, DoubleClicksMoveThroughDirectoriesAndPlayFiles) {
+    dlg.show();
+    EXPECT_EQ(Label().toStdString(), dir.path().toStdString());
+    DoubleClickFile("[sounds]");
+    DoubleClickFile("[more]");
+    EXPECT_EQ(dlg.m_szDir, root + "sounds/more/");
+    EXPECT_EQ(Listed(), QStringList({"<なし>", "[..]"}));
+    DoubleClickFile("[..]");
+    EXPECT_EQ(dlg.m_szDir, root + "sounds/");
+    EXPECT_EQ(Label().toStdString(), root + "sounds");
+    EXPECT_EQ(QDir::currentPath().toStdString(), root + "sounds");
+    DoubleClickFile("boing.wav");
+    DoubleClickFile("<なし>");
+    EXPECT_THAT(played, ElementsAre(root + "sounds/boing.wav"));
+    EXPECT_EQ(dlg.m_szDir, root + "sounds/");
+    emit Events().itemDoubleClicked(Events().item(0));
+    EXPECT_THAT(played, ElementsAre(root + "sounds/boing.wav")) << "<なし> is no file to play";
+}
+}  // namespace
