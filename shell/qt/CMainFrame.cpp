@@ -199,7 +199,7 @@ void CMainFrame::BindOptionCommands() {
         RunSoundCommand(view_->Session(), view_->Sound(), *settings_, view_->WaveOutputCount() > 0, this);
     });
     // Before the sound is attached, whose music check may ask for it.
-    view_->SetMusicFilesDialog([this] { RunMusicFilesDialog(*settings_); });
+    view_->SetMusicFilesDialog([this] { RunMusicFilesDialog(*settings_, this); });
 }
 
 void CMainFrame::BindHelpCommands() {

@@ -28,8 +28,8 @@ void RunSoundCommand(GameSession& session, SoundControl& sound, SettingsStore& s
     CSoundDlg dlg(hasWaveOutput, parent);
     dlg.m_bMusic = session.musicEnabled ? 1 : 0;
     dlg.m_bEffects = session.effectsEnabled ? 1 : 0;
-    // The music files dialog has no owner, as when the music check opens it.
-    dlg.musicFilesDialog = [&settings] { RunMusicFilesDialog(settings); };
+    // Each sub-dialog opens over the Sound dialog.
+    dlg.musicFilesDialog = [&settings, &dlg] { RunMusicFilesDialog(settings, &dlg); };
     dlg.soundEventsDialog = [&sound, &dlg] { RunSoundEventsDialog(sound, &dlg); };
 
     sound.StopMusic();

@@ -15,4 +15,4 @@ void RunSoundCommand(GameSession& session, SoundControl& sound, SettingsStore& s
 
 // The Music files dialog, run modally on its own: it stores what it
 // accepts itself, so its answer matters to no one.
-void RunMusicFilesDialog(SettingsStore& settings, QWidget* parent = nullptr);
+void RunMusicFilesDialog(SettingsStore& settings, QWidget* parent);
