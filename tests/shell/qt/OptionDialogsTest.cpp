@@ -79,21 +79,6 @@ protected:
     MemorySettingsStore settings;
 };
 
-TEST_F(OptionDialogsTest, EveryOptionDialogHasItsTitleAndOkCancelHelp) {
-    CSpeedDlg speed;
-    CControlDlg control;
-    CMessageDlg message;
-    CZoomDlg zoom(1024);
-    const std::pair<COptionDlg*, QString> dialogs[] = {
-        {&speed, "スピード"}, {&control, "制御"}, {&message, "全ステージ完成時のメッセージ"}, {&zoom, "縮小/拡大"}};
-    for (const auto& [dialog, title] : dialogs) {
-        EXPECT_EQ(dialog->windowTitle(), title);
-        EXPECT_EQ(Button(*dialog, 1).text(), "OK");
-        EXPECT_EQ(Button(*dialog, 2).text(), "ｷｬﾝｾﾙ");
-        EXPECT_EQ(Button(*dialog, 115).text(), "ﾍﾙﾌﾟ(&H)");
-    }
-}
-
 TEST_F(OptionDialogsTest, SpeedRoundTripFromTurboToSlow) {
     session.speed = 3;  // as after the turbo toolbar button
     WhenDialogOpens([](QWidget& dialog) {
@@ -199,16 +184,6 @@ TEST_F(MessageDialogTest, AFullFieldIsAcceptedAndTakesNoFurtherCharacter) {
     EXPECT_EQ(dlg.m_strMessage, std::string(254, 'a') + "b");
 }
 
-TEST_F(MessageDialogTest, EnterStartsANewLineStoredAsCrLf) {
-    Open("一行目\r\n");
-    QTest::keyClicks(&Edit(), "x");
-    QTest::keyClick(&Edit(), Qt::Key_Return);
-    QTest::keyClicks(&Edit(), "y");
-    EXPECT_TRUE(dlg.isVisible());
-    PressOk();
-    EXPECT_EQ(dlg.m_strMessage, "一行目\r\nx\r\ny");
-}
-
 TEST_F(MessageDialogTest, ALongerTextIsRefusedAndTheDialogStaysOpen) {
     for (const std::string& tooLong : {std::string(256, 'a'), [] {
              std::string text;
@@ -254,14 +229,20 @@ public:
     std::vector<int> topics;
 };
 
-TEST(OptionDialogHelpTest, HelpButtonAndF1AskForTheDialogsTopic) {
+TEST(OptionDialogHelpTest, EachDialogHasItsTitleAndOkCancelHelpAndAsksForItsTopic) {
     RecordingHelp help;
     COptionDlg::SetHelpService(&help);
     CSpeedDlg speed;
     CControlDlg control;
     CMessageDlg message;
     CZoomDlg zoom(1024);
-    for (COptionDlg* dialog : std::initializer_list<COptionDlg*>{&speed, &control, &message, &zoom}) {
+    const std::pair<COptionDlg*, QString> dialogs[] = {
+        {&speed, "スピード"}, {&control, "制御"}, {&message, "全ステージ完成時のメッセージ"}, {&zoom, "縮小/拡大"}};
+    for (const auto& [dialog, title] : dialogs) {
+        EXPECT_EQ(dialog->windowTitle(), title);
+        EXPECT_EQ(Button(*dialog, 1).text(), "OK");
+        EXPECT_EQ(Button(*dialog, 2).text(), "ｷｬﾝｾﾙ");
+        EXPECT_EQ(Button(*dialog, 115).text(), "ﾍﾙﾌﾟ(&H)");
         const int topic = kHelpTopicBase + dialog->ResourceId();
         help.topics.clear();
         dialog->show();
