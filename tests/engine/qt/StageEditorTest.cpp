@@ -175,10 +175,7 @@ TEST_F(StageEditorTest, ClearingAStageLeavesTheOtherNine) {
         doc.m_cells[stage * kCellsPerStage + 16] = Standing(stage + 1);
         doc.m_bonusBall[stage] = 1;
     }
-    view->OnNextStage();
-    view->OnNextStage();
-    view->OnNextStage();
-    view->OnNextStage();
+    for (int step = 0; step < 4; ++step) view->OnNextStage();
     ASSERT_EQ(doc.CurrentStage(), 4);  // the fifth stage
     view->RedrawIfInvalidated();
     ASSERT_EQ(FillAt(1, 1), ColoursOfKind(5).fill);
