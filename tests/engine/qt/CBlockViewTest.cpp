@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <set>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -10,7 +9,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include "engine/BlockColours.h"
 #include "engine/DrawGeometry.h"
@@ -18,6 +16,7 @@
 #include "shell/SettingsKeys.h"
 #include "stages/CBlockDoc.h"
 #include "tests/engine/qt/ViewPixels.h"
+#include "tests/shell/qt/MessageBoxes.h"
 
 namespace {
 // A view whose system has no timer to give.
@@ -27,30 +26,6 @@ public:
 
 protected:
     int StartTickTimer() override { return 0; }
-};
-
-// Closes every message box as soon as it opens, noting what it showed.
-class MessageBoxCloser {
-public:
-    struct Seen {
-        QMessageBox::Icon icon;
-        QString text;
-    };
-
-    MessageBoxCloser() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            seen.push_back({box->icon(), box->text()});
-            box->accept();
-        });
-        timer_.start(5);
-    }
-
-    std::vector<Seen> seen;
-
-private:
-    QTimer timer_;
 };
 
 class CBlockViewTest : public ::testing::Test {
@@ -199,24 +174,24 @@ TEST_F(CBlockViewTest, ATimerThatCannotBeSetIsReportedAndClosesTheWindow) {
     doc.SetCell(0, 0, 1);
     Build<ViewWithoutTimer>(2);
     view->show();
-    MessageBoxCloser closer;
-    view->RunCommand(ViewCommand::Demo);
-    ASSERT_EQ(closer.seen.size(), 1u);
-    EXPECT_EQ(closer.seen[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(closer.seen[0].text, QStringLiteral("タイマーが使用できませんので終了します"));
+    const auto seen = MessageBoxesDuring([&] { view->RunCommand(ViewCommand::Demo); });
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(seen[0].text, QStringLiteral("タイマーが使用できませんので終了します"));
     EXPECT_FALSE(view->isVisible());
     EXPECT_FALSE(view->Session().timerRunning);
 }
 
 TEST_F(CBlockViewTest, MessageBoxesCarryTheirIcons) {
     Build(2);
-    MessageBoxCloser closer;
-    view->ShowMessage("GAME OVER", MessageIcon::Information);
-    view->ShowMessage("このブロック ファイルにはブロックがありません。", MessageIcon::Exclamation);
-    ASSERT_EQ(closer.seen.size(), 2u);
-    EXPECT_EQ(closer.seen[0].icon, QMessageBox::Information);
-    EXPECT_EQ(closer.seen[0].text, QStringLiteral("GAME OVER"));
-    EXPECT_EQ(closer.seen[1].icon, QMessageBox::Warning);
+    const auto seen = MessageBoxesDuring([&] {
+        view->ShowMessage("GAME OVER", MessageIcon::Information);
+        view->ShowMessage("このブロック ファイルにはブロックがありません。", MessageIcon::Exclamation);
+    });
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].icon, QMessageBox::Information);
+    EXPECT_EQ(seen[0].text, QStringLiteral("GAME OVER"));
+    EXPECT_EQ(seen[1].icon, QMessageBox::Warning);
 }
 
 TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {

@@ -30,6 +30,7 @@
 #include "shell/qt/DialogControls.h"
 #include "shell/qt/OptionCommands.h"
 #include "stages/CBlockDoc.h"
+#include "tests/shell/qt/MessageBoxes.h"
 
 namespace {
 using namespace Settings;
@@ -53,21 +54,6 @@ void WhenDialogOpens(std::function<void(QWidget&)> action) {
             ADD_FAILURE() << "dialog left open";
             dialog->close();
         });
-    });
-}
-
-struct SeenBox {
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-// Closes the message box that the next action raises, noting what it said.
-// The note goes when its owner does, even if no box came.
-void CloseNextMessageBox(std::vector<SeenBox>& seen, QObject& owner) {
-    QTimer::singleShot(0, &owner, [&seen] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            seen.push_back({box->text(), box->icon()});
-            box->accept();
-        }
     });
 }
 
@@ -157,8 +143,7 @@ protected:
     Cp932LimitedEdit& Edit() { return *DialogControl<Cp932LimitedEdit>(dlg, 157); }
     // Presses OK, closing the message box it may raise.
     void PressOk() {
-        CloseNextMessageBox(seen, dlg);
-        Button(dlg, 1).click();
+        seen = MessageBoxesDuring([this] { Button(dlg, 1).click(); });
     }
 
     std::vector<SeenBox> seen;
@@ -187,7 +172,6 @@ TEST_F(MessageDialogTest, ALongerTextIsRefusedAndTheDialogStaysOpen) {
              return text;
          }()}) {
         SCOPED_TRACE(tooLong.size());
-        seen.clear();
         Open(tooLong);
         PressOk();
         ASSERT_EQ(seen.size(), 1u);
