@@ -2,13 +2,24 @@
 
 #include <gtest/gtest.h>
 
-// Cell and wall placement, clip boxes, the paddle's strip and the editor's
-// lines are checked on the view's pixels; here what those tests cannot see.
+// Clip boxes, the paddle's strip and the editor's lines are checked on the
+// view's pixels; here what those tests cannot see.
 TEST(DrawGeometryTest, AClipBoxOnTheRightWallAtThreeQuartersTakesNoTopWallColumn) {
     const TileRanges ranges = TileRangesOfClipBox({744, 0, 24, 456}, 3);
     EXPECT_GT(ranges.firstColumn, ranges.lastColumn);
     EXPECT_EQ(ranges.firstRow, 0);
     EXPECT_EQ(ranges.lastRow, 8);
+}
+
+// The view's pixel tests draw cells at 50 % and 75 % and repaint parts of
+// the top and right walls; the far cell and the last tile of each wall here.
+TEST(DrawGeometryTest, TheLastCellAndWallTilesLieOnTheZoomedGrid) {
+    EXPECT_EQ(CellOrigin(14, 11, 4), (PixelPoint{928, 384}));
+    const ZoomLevel half = ZoomLevel::For(2);
+    EXPECT_EQ(TopWallTile(14, half), (Rect{464, 0, 32, 16}));
+    EXPECT_EQ(LeftWallTile(8, half), (Rect{0, 272, 16, 32}));
+    EXPECT_EQ(RightWallTile(0, half), (Rect{496, 16, 16, 32}));
+    EXPECT_EQ(RightCorner(half), (Rect{496, 0, 16, 16}));
 }
 
 TEST(DrawGeometryTest, TheServingBallRoundsEachEdgeApartAtThreeQuarters) {

@@ -194,8 +194,8 @@ TEST_F(StageEditorTest, ClearingAStageLeavesTheOtherNine) {
     EXPECT_EQ(doc.m_cells.size(), std::size_t{kStageCount * kCellsPerStage});
 }
 
-// The bounds of the stage commands are the command rules' and main window's tests.
-TEST_F(StageEditorTest, NextStageInPlayRestartsTheGame) {
+// The bounds of the stage commands are pressed as keys in the main window's test.
+TEST_F(StageEditorTest, NextStageInPlayRestartsTheGameAndStopsAtTheLast) {
     for (int stage = 0; stage < kStageCount; ++stage) doc.m_cells[stage * kCellsPerStage] = 5;
     view->RunCommand(ViewCommand::Play);
     GameSession& session = view->Session();
@@ -208,6 +208,10 @@ TEST_F(StageEditorTest, NextStageInPlayRestartsTheGame) {
     EXPECT_EQ(session.ballsLeft, 3);
     EXPECT_EQ(session.ballState, BallState::Serving);
     EXPECT_EQ(session.mode, GameMode::Play);
+
+    doc.m_nStage = 9;
+    view->OnNextStage();
+    EXPECT_EQ(doc.CurrentStage(), 9) << "the view refuses a step past the end itself";
 }
 
 TEST_F(StageEditorTest, UndoTakesBackAWholeDragAndRedoPaintsItAgain) {
