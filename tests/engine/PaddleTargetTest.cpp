@@ -22,8 +22,7 @@ PaddleInput Keys(bool left, bool right, bool shift) { return {left, right, shift
 TEST_F(PaddleTargetTest, TheMouseSetsTheCentreUnderThePointerWithinTheInterior) {
     EXPECT_EQ(PaddleTarget(session, Pointer(100, 2)), 168);
     EXPECT_EQ(PaddleTarget(session, Pointer(544, 4)), 512);  // at 100 % exactly under the pointer
-    EXPECT_EQ(PaddleTarget(session, Pointer(-300, 2)), 40);
-    EXPECT_EQ(PaddleTarget(session, Pointer(2000, 2)), 919);
+    // The limits are the game session's tests.
 }
 
 TEST_F(PaddleTargetTest, TheKeyboardStepsBySpeedAndShiftDoublesIt) {

@@ -36,17 +36,6 @@ TEST_F(ViewCommandsTest, PauseIsRefusedInTheEditorWhicheverWayItIsChosen) {
     EXPECT_TRUE(IsViewCommandEnabled(ViewCommand::Play, session));
 }
 
-TEST_F(ViewCommandsTest, CommandsDriveTheSession) {
-    RunViewCommand(ViewCommand::Demo, session);
-    EXPECT_EQ(session.mode, GameMode::Demo);
-    RunViewCommand(ViewCommand::Play, session);
-    EXPECT_EQ(session.ballState, BallState::Serving);
-    RunViewCommand(ViewCommand::Pause, session);
-    EXPECT_EQ(session.ballState, BallState::Paused);
-    RunViewCommand(ViewCommand::Launch, session);
-    EXPECT_EQ(session.ballState, BallState::InFlight);
-}
-
 TEST_F(ViewCommandsTest, ButtonsOutsideTheEditorLaunchPauseOrTakeOverTheDemonstration) {
     session.mode = GameMode::Play;
     PressLeftOutsideEditor(session);

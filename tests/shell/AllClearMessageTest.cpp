@@ -22,16 +22,13 @@ TEST(AllClearMessageTest, SizeCountsShiftJisBytesAndTwoForEachLineBreak) {
     EXPECT_EQ(MessageToCp932("\xE5\x85\xA8"), "\x91\x53");  // 全
 }
 
-TEST(AllClearMessageTest, AnInsertionIsCutToTheRoomLeft) {
+TEST(AllClearMessageTest, AnInsertionIsCutToTheRoomLeftAndLosesWhatTheFieldCannotHold) {
     EXPECT_EQ(FitInsertion("abc", 3), "abc");
     EXPECT_EQ(FitInsertion("abc", 2), "ab");
     // A double-byte character never goes in half.
     EXPECT_EQ(FitInsertion("a全", 2), "a");
     EXPECT_EQ(FitInsertion("\n", 1), "");
     EXPECT_EQ(FitInsertion("全部", 0), "");
-}
-
-TEST(AllClearMessageTest, AnInsertionLosesWhatTheFieldCannotHold) {
     // No Shift-JIS code, a CR (Enter gives LF) and a zero that would end the field.
     EXPECT_EQ(FitInsertion("a\xF0\x9F\x98\x80" "b\r\nc", 10), "ab\nc");
     EXPECT_EQ(FitInsertion(std::string("x\0y", 3), 10), "xy");

@@ -15,17 +15,6 @@ struct WideScreen : ScreenInfo {
     int PrimaryScreenWidth() const override { return 1920; }
 };
 
-TEST(SettingsTest, AMissingKeyDiffersFromAnEmptyText) {
-    MemorySettingsStore settings;
-    EXPECT_EQ(settings.ReadString(kSection, kToolbar, kDefaultBar), "On");
-    EXPECT_EQ(settings.ReadString(kSection, kUse), "");
-    settings.WriteString(kSection, kToolbar, "");
-    EXPECT_EQ(settings.ReadString(kSection, kToolbar, kDefaultBar), "");
-    EXPECT_EQ(settings.ReadInt(kSection, kSpeed, 7), 7);
-    settings.WriteInt(kSection, kSpeed, 0);
-    EXPECT_EQ(settings.ReadInt(kSection, kSpeed, 7), 0);
-}
-
 class GameSettingsTest : public ::testing::Test {
 protected:
     GameSettingsTest() : session(doc, platform) {}

@@ -33,12 +33,6 @@ TEST(ZoomTest, LevelsAreClampedLoweredToTheScreenAndWrittenBack) {
     EXPECT_EQ(stored(), 3);
 }
 
-TEST(ZoomTest, PixelSizesFollowTheLevel) {
-    EXPECT_EQ(ZoomLevel::For(4), (ZoomLevel{4, 64, 32, 32, 80, 16}));
-    EXPECT_EQ(ZoomLevel::For(3), (ZoomLevel{3, 48, 24, 24, 60, 12}));
-    EXPECT_EQ(ZoomLevel::For(2), (ZoomLevel{2, 32, 16, 16, 40, 8}));
-}
-
 TEST(ZoomTest, ConversionsRoundTowardZero) {
     EXPECT_EQ(LogicalToPixel(100, 2), 66);
     EXPECT_EQ(PixelToLogical(100, 2), 168);

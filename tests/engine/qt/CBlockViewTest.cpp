@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <set>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -10,17 +9,14 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include "engine/BlockColours.h"
+#include "engine/DrawGeometry.h"
 #include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
 #include "stages/CBlockDoc.h"
-
-// Lets failures name the colours they saw.
-static std::ostream& operator<<(std::ostream& out, const Rgb& colour) {
-    return out << "rgb(" << int{colour.red} << "," << int{colour.green} << "," << int{colour.blue} << ")";
-}
+#include "tests/engine/qt/ViewPixels.h"
+#include "tests/shell/qt/MessageBoxes.h"
 
 namespace {
 // A view whose system has no timer to give.
@@ -30,30 +26,6 @@ public:
 
 protected:
     int StartTickTimer() override { return 0; }
-};
-
-// Closes every message box as soon as it opens, noting what it showed.
-class MessageBoxCloser {
-public:
-    struct Seen {
-        QMessageBox::Icon icon;
-        QString text;
-    };
-
-    MessageBoxCloser() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            seen.push_back({box->icon(), box->text()});
-            box->accept();
-        });
-        timer_.start(5);
-    }
-
-    std::vector<Seen> seen;
-
-private:
-    QTimer timer_;
 };
 
 class CBlockViewTest : public ::testing::Test {
@@ -70,18 +42,10 @@ protected:
         view->RedrawIfInvalidated();
     }
 
-    Rgb At(int x, int y) const {
-        const QColor colour = view->Image().pixelColor(x, y);
-        return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-                static_cast<std::uint8_t>(colour.blue())};
-    }
-
-    bool AllOf(const QRect& area, Rgb colour) const {
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (!(At(x, y) == colour)) return false;
-        return true;
-    }
+    Rgb At(int x, int y) const { return PixelAt(view->Image(), {x, y}); }
+    // A view coordinate in pixels of the zoom, rounded toward zero.
+    Rgb AtUnits(int x, int y, int zoom) const { return At(x * zoom / 4, y * zoom / 4); }
+    bool AllOf(const QRect& area, Rgb colour) const { return AllPixelsOf(view->Image(), area, colour); }
 
     // The offsets within a cell's row at which a colour shows, edges left out.
     std::set<int> OffsetsOf(Rgb colour, int cellX, int y, int width) const {
@@ -164,7 +128,7 @@ TEST_F(CBlockViewTest, KnockedOutBlocksShowOnlyInTheEditor) {
     EXPECT_EQ(At(cell.center().x(), cell.center().y()), ColoursOfKind(2).fill);
 }
 
-TEST_F(CBlockViewTest, TheEditorDrawsGridLinesAndItsPanel) {
+TEST_F(CBlockViewTest, TheEditorDrawsGridLinesOnlyAtTheTopAndLeftOfEachCell) {
     BuildAndDraw(2);
     view->RunCommand(ViewCommand::Editor);
     view->RedrawIfInvalidated();
@@ -178,16 +142,9 @@ TEST_F(CBlockViewTest, TheEditorDrawsGridLinesAndItsPanel) {
     for (int row = 0; row < kGridRows; ++row) EXPECT_TRUE(AllOf(QRect(495, 16 * row + 17, 1, 15), kWhite));
     for (int column = 0; column < kGridColumns; ++column)
         EXPECT_TRUE(AllOf(QRect(32 * column + 17, 207, 31, 1), kWhite));
-
-    // The panel: the palette's kind 7 in its second row, third column, and
-    // the sample boxes of the left (1) and right (0) buttons.
-    EXPECT_EQ(At(208, 230), ViewColours::kPanel);
-    EXPECT_EQ(At(304 + 16, 248 + 8), ColoursOfKind(7).fill);
-    EXPECT_EQ(At(110 + 16, 264 + 8), ColoursOfKind(1).fill);
-    EXPECT_EQ(At(146, 264), kGrey);
-    EXPECT_EQ(At(146 + 16, 264 + 8), kWhite);
 }
 
+// Repaints of part of the frame: at 50 % the right wall, at 100 % the top wall.
 TEST_F(CBlockViewTest, ARepaintOfTheRightWallLeavesTheTopWallAlone) {
     Build(2);  // the image is still blank: the first repaint has not run
     view->OnDraw(QRect(496, 0, 16, 304));
@@ -217,24 +174,24 @@ TEST_F(CBlockViewTest, ATimerThatCannotBeSetIsReportedAndClosesTheWindow) {
     doc.SetCell(0, 0, 1);
     Build<ViewWithoutTimer>(2);
     view->show();
-    MessageBoxCloser closer;
-    view->RunCommand(ViewCommand::Demo);
-    ASSERT_EQ(closer.seen.size(), 1u);
-    EXPECT_EQ(closer.seen[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(closer.seen[0].text, QStringLiteral("タイマーが使用できませんので終了します"));
+    const auto seen = MessageBoxesDuring([&] { view->RunCommand(ViewCommand::Demo); });
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(seen[0].text, QStringLiteral("タイマーが使用できませんので終了します"));
     EXPECT_FALSE(view->isVisible());
     EXPECT_FALSE(view->Session().timerRunning);
 }
 
 TEST_F(CBlockViewTest, MessageBoxesCarryTheirIcons) {
     Build(2);
-    MessageBoxCloser closer;
-    view->ShowMessage("GAME OVER", MessageIcon::Information);
-    view->ShowMessage("このブロック ファイルにはブロックがありません。", MessageIcon::Exclamation);
-    ASSERT_EQ(closer.seen.size(), 2u);
-    EXPECT_EQ(closer.seen[0].icon, QMessageBox::Information);
-    EXPECT_EQ(closer.seen[0].text, QStringLiteral("GAME OVER"));
-    EXPECT_EQ(closer.seen[1].icon, QMessageBox::Warning);
+    const auto seen = MessageBoxesDuring([&] {
+        view->ShowMessage("GAME OVER", MessageIcon::Information);
+        view->ShowMessage("このブロック ファイルにはブロックがありません。", MessageIcon::Exclamation);
+    });
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].icon, QMessageBox::Information);
+    EXPECT_EQ(seen[0].text, QStringLiteral("GAME OVER"));
+    EXPECT_EQ(seen[1].icon, QMessageBox::Warning);
 }
 
 TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {
@@ -275,7 +232,7 @@ TEST_F(CBlockViewTest, ThePointerFollowsTheBallsState) {
     EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(CBlockViewTest, ButtonsLaunchPauseAndTakeOverTheDemonstration) {
+TEST_F(CBlockViewTest, ButtonsReachTheSessionOutsideTheEditor) {
     doc.SetCell(0, 0, 1);
     Build(2);
     doc.RestartAtFirstStage();
@@ -286,9 +243,40 @@ TEST_F(CBlockViewTest, ButtonsLaunchPauseAndTakeOverTheDemonstration) {
     EXPECT_EQ(session.ballState, BallState::InFlight);
     QTest::mouseClick(view.get(), Qt::RightButton, Qt::NoModifier, inside);
     EXPECT_EQ(session.ballState, BallState::Paused);
+}
 
-    view->RunCommand(ViewCommand::Demo);
-    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, inside);
-    EXPECT_EQ(session.mode, GameMode::Play);
-    EXPECT_EQ(session.ballState, BallState::Serving);
+TEST_F(CBlockViewTest, TheTopWallIsDrawnOnlyByRepaintsThatReachIt) {
+    Build(4);  // blank until the first repaint
+    view->OnDraw(QRect(300, 400, 40, 20));
+    EXPECT_TRUE(AllOf(QRect(0, 0, 1024, 32), kWhite)) << "a repaint low in the playfield leaves the top row";
+
+    view->OnDraw(QRect(340, 0, 40, 20));  // over columns 4 and 5 of the top wall
+    EXPECT_FALSE(AllOf(QRect(32 + 4 * 64, 0, 64, 32), kWhite));
+    EXPECT_FALSE(AllOf(QRect(32 + 5 * 64, 0, 64, 32), kWhite));
+    EXPECT_TRUE(AllOf(QRect(0, 0, 32 + 4 * 64, 32), kWhite)) << "nor the left corner";
+    EXPECT_TRUE(AllOf(QRect(32 + 6 * 64, 0, 1024 - 32 - 6 * 64, 32), kWhite)) << "nor the right corner";
+}
+
+TEST_F(CBlockViewTest, TheEditorPanelScalesAndNoPaddleIsDrawnOverIt) {
+    for (const int zoom : {2, 3, 4}) {
+        SCOPED_TRACE(zoom);
+        BuildAndDraw(zoom);
+        const int paddleX = view->Session().paddleX;
+        const Rect place = PaddleMove(paddleX, paddleX, ZoomLevel::For(zoom)).picture;
+        const QRect paddle(place.x, place.y, place.width, place.height);
+        const QImage playing = view->Image().copy(paddle);
+
+        view->RunCommand(ViewCommand::Editor);
+        view->RedrawIfInvalidated();
+        view->OnDraw(view->Image().rect());  // and a repaint while editing
+        EXPECT_NE(view->Image().copy(paddle), playing) << "the paddle is not drawn in the editor";
+
+        // In view units: the panel, the palette's kind 7 in its second row,
+        // third column, the sample boxes of the left (1) and right (0) buttons.
+        EXPECT_EQ(AtUnits(416, 460, zoom), ViewColours::kPanel);
+        EXPECT_EQ(AtUnits(608 + 32, 496 + 16, zoom), ColoursOfKind(7).fill);
+        EXPECT_EQ(AtUnits(220 + 32, 528 + 16, zoom), ColoursOfKind(1).fill);
+        EXPECT_EQ(AtUnits(292 + 32, 528 + 16, zoom), kWhite);
+        EXPECT_EQ(AtUnits(292, 528, zoom), ViewColours::kGridLine);
+    }
 }

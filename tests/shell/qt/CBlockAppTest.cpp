@@ -9,8 +9,6 @@ using CBlockAppTest = StartedApp;
 
 TEST_F(CBlockAppTest, TheFirstRunOpensTheShippedSetAndTheViewChecksItsSettings) {
     const QString shipped = WriteSet("bin/SYSTEM.BLC");
-    settings.WriteString(kSection, kUse, "keyboard");
-    settings.WriteString(kSection, kHideCursor, "ON");
     settings.WriteInt(kSection, kZoom, 1);
     auto app = Start();
     ASSERT_TRUE(started);
@@ -19,8 +17,7 @@ TEST_F(CBlockAppTest, TheFirstRunOpensTheShippedSetAndTheViewChecksItsSettings) 
     EXPECT_TRUE(app->MainWindow()->isVisible());
     EXPECT_EQ(app->Effects().PathOf(SoundEvent::PaddleTop), dir.filePath("bin/TOPPADL.WAV").toStdString());
 
-    EXPECT_FALSE(SessionOf(*app).keyboardControl) << "only exactly \"Keyboard\" means keys";
-    EXPECT_FALSE(SessionOf(*app).hideCursor) << "only exactly \"On\" hides the pointer";
+    // The settings' rules are the game settings' tests; that the view applies them, here.
     EXPECT_EQ(app->MainWindow()->View()->Zoom().zoom, 2);
     EXPECT_EQ(settings.ReadInt(kSection, kZoom, 0), 2) << "clamped and written back";
 }

@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QDropEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include "shell/CommandIds.h"
 #include "shell/qt/CommandTable.h"
 #include "shell/qt/GameStatusBar.h"
+#include "tests/shell/qt/MessageBoxes.h"
 #include "tests/shell/qt/StartedApp.h"
 
 namespace {
@@ -46,19 +46,13 @@ protected:
         for (const QString& path : paths) urls.push_back(QUrl::fromLocalFile(path));
         QMimeData data;
         data.setUrls(urls);
-        QString boxText;
-        QTimer::singleShot(0, [&boxText] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxText = box->text();
-                box->accept();
-            }
+        return MessageBoxTextDuring([&] {
+            // Qt delivers a drop to the widget that took the drag when it entered.
+            QDragEnterEvent enter(QPoint(40, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(app->MainWindow(), &enter);
+            QDropEvent drop(QPointF(40, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(app->MainWindow(), &drop);
         });
-        // Qt delivers a drop to the widget that took the drag when it entered.
-        QDragEnterEvent enter(QPoint(40, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(app->MainWindow(), &enter);
-        QDropEvent drop(QPointF(40, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(app->MainWindow(), &drop);
-        return boxText;
     }
 
     std::unique_ptr<CBlockApp> app;

@@ -14,12 +14,10 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -30,6 +28,7 @@
 #include "shell/qt/HelpBrowser.h"
 #include "shell/qt/HelpWindow.h"
 #include "shell/qt/QtHelpService.h"
+#include "tests/shell/qt/MessageBoxes.h"
 
 namespace {
 QString BuiltHelpFile() { return QCoreApplication::applicationDirPath() + "/" + kHelpFileName; }
@@ -50,21 +49,6 @@ void Type(QWidget* field, const QString& text) {
 
 std::string Keyword(QHelpIndexWidget* index, int row) {
     return index->model()->index(row, 0).data().toString().toStdString();
-}
-
-// Closes the next message box as soon as it shows, keeping its text.
-QString CloseNextMessageBox(const std::function<void()>& action) {
-    QString text;
-    QTimer::singleShot(0, [&text] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(window); box != nullptr && box->isVisible()) {
-                text = box->text();
-                box->accept();
-            }
-        }
-    });
-    action();
-    return text;
 }
 
 std::vector<int> DialogIds() {
@@ -104,12 +88,7 @@ TEST(HelpManual, FilesAPageUnderEveryTopicTheProgramAsksFor) {
                 << key.toStdString() << " has no anchor " << page.fragment().toStdString();
         }
     }
-    for (int id : DialogIds())
-        EXPECT_EQ(engine.documentsForIdentifier(QString::fromStdString(HelpTopicKey(kHelpTopicBase + id)))
-                      .first()
-                      .url.fileName()
-                      .toStdString(),
-                  DialogPage(id));
+    // Which page each dialog's topic names is checked by F1 in each dialog.
 }
 
 TEST(HelpViewer, KeywordIndexFindsTopicsFromPartOfAWordAsYouType) {
@@ -164,7 +143,7 @@ TEST(HelpViewer, MissingOrUnreadableHelpFileIsReportedByEveryCommand) {
     for (const auto& command : std::vector<std::function<void()>>{
              [&] { help.ShowContents(); }, [&] { help.ShowKeywordSearch(); }, [&] { help.ShowHelpOnHelp(); },
              [&] { help.ShowTopic(HelpTopic::MainWindow); }}) {
-        QString text = CloseNextMessageBox(command);
+        QString text = MessageBoxTextDuring(command);
         EXPECT_TRUE(text.contains(QDir::toNativeSeparators(missing))) << text.toStdString();
     }
     EXPECT_EQ(help.Window(), nullptr);
@@ -174,7 +153,7 @@ TEST(HelpViewer, MissingOrUnreadableHelpFileIsReportedByEveryCommand) {
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a manual");
     junk.close();
-    EXPECT_TRUE(CloseNextMessageBox([&] { help.ShowContents(); }).contains(missing));
+    EXPECT_TRUE(MessageBoxTextDuring([&] { help.ShowContents(); }).contains(missing));
     EXPECT_EQ(help.Window(), nullptr);
 }
 

@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "stages/DocumentTexts.h"
 #include "tests/stages/qt/ChildProcess.h"
-#include "tests/stages/qt/FileSizeLimit.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -35,29 +36,6 @@ std::string Path(const QString& path) { return path.toStdString(); }
 int Failed(const char* what) {
     std::fprintf(stderr, "in the child process: %s\n", what);
     return 1;
-}
-
-TEST(QtDocumentFilesTest, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("set.blc");
-    QtDocumentFiles files;
-    const std::string oldBytes(2125, 'o');
-    ASSERT_EQ(files.ReplaceFile(path.toStdString(), oldBytes).status, WriteStatus::Written);
-
-    FileWriteResult result;
-    {
-        FileSizeLimit limit(1000);
-        result = files.ReplaceFile(path.toStdString(), std::string(2125, 'n'));
-    }
-    EXPECT_EQ(result.status, WriteStatus::WriteFailed);
-    EXPECT_EQ(FileBytes(path), oldBytes);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"set.blc"}) << "no temporary file left behind";
-
-    const std::string newBytes(2125, 'n');
-    ASSERT_EQ(files.ReplaceFile(path.toStdString(), newBytes).status, WriteStatus::Written);
-    EXPECT_EQ(FileBytes(path), newBytes);
-    EXPECT_EQ(files.ReplaceFile(dir.filePath("none/set.blc").toStdString(), newBytes).status,
-              WriteStatus::CannotCreate);
 }
 
 TEST(QtDocumentFilesTest, ReadingRefusesDirectoriesAndHugeFilesAndPathsBecomeAbsolute) {
@@ -111,21 +89,32 @@ TEST(QtDocumentFilesTest, AReadOnlyTargetIsRefusedEvenForRoot) {
     EXPECT_EQ(FileBytes(path), oldBytes);
 }
 
-TEST(QtDocumentFilesTest, AFileSizeLimitFailsTheSaveWithItsTextInsteadOfEndingTheProgram) {
+// A file-size limit makes the write fail part-way, as a full disk would.
+TEST(QtDocumentFilesTest, AWriteThatFailsPartWayIsReportedAndLeavesTheOldFileWhole) {
     const std::string ended = ChildProcess::Run([] {
         QTemporaryDir dir;
         const QString path = dir.filePath("set.blc");
         const std::string oldBytes(2125, 'o');
         WriteBytes(path, oldBytes);
         std::signal(SIGXFSZ, SIG_DFL);  // as a program starts
-        const rlimit limit{1000, RLIM_INFINITY};
+        rlimit limit{1000, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &limit);
 
-        const FileWriteResult result = QtDocumentFiles().ReplaceFile(Path(path), std::string(2125, 'n'));
+        QtDocumentFiles files;
+        const std::string newBytes(2125, 'n');
+        const FileWriteResult result = files.ReplaceFile(Path(path), newBytes);
         if (result.status != WriteStatus::WriteFailed) return Failed("the write did not fail");
         if (SaveFailureText(result, Path(path)) != "ﾃﾞｨｽｸがいっぱいのため、" + Path(path) + " を保存できません。")
             return Failed("not reported as a full disk");
         if (FileBytes(path) != oldBytes) return Failed("the old file was damaged");
+        if (QDir(dir.path()).entryList(QDir::Files) != QStringList{"set.blc"}) return Failed("a temporary file was left");
+
+        limit.rlim_cur = RLIM_INFINITY;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        if (files.ReplaceFile(Path(path), newBytes).status != WriteStatus::Written || FileBytes(path) != newBytes)
+            return Failed("the next save did not replace the file");
+        if (files.ReplaceFile(Path(dir.filePath("none/set.blc")), newBytes).status != WriteStatus::CannotCreate)
+            return Failed("a missing folder is not reported as such");
         return 0;
     });
     EXPECT_EQ(ended, "exit 0") << "signal 25 is SIGXFSZ";
