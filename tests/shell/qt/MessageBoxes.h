@@ -3,6 +3,8 @@
 #include <functional>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
@@ -33,4 +35,18 @@ inline std::vector<SeenBox> MessageBoxesDuring(const std::function<void()>& acti
 inline QString MessageBoxTextDuring(const std::function<void()>& action) {
     const std::vector<SeenBox> seen = MessageBoxesDuring(action);
     return seen.empty() ? QString() : seen.back().text;
+}
+
+// Acts on the modal dialog once its loop is running. A dialog the action
+// leaves open is closed a little later, so a failing test cannot hang.
+inline void WhenDialogOpens(std::function<void(QWidget&)> action) {
+    QTimer::singleShot(0, [action] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        action(*dialog);
+        QTimer::singleShot(2000, dialog, [dialog] {
+            ADD_FAILURE() << "dialog left open";
+            dialog->close();
+        });
+    });
 }

@@ -43,20 +43,6 @@ QAbstractButton& Button(const QWidget& dialog, int id) {
     return *missing;
 }
 
-// Acts on the modal dialog once its loop is running. A dialog the action
-// leaves open is closed a little later, so a failing test cannot hang.
-void WhenDialogOpens(std::function<void(QWidget&)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        action(*dialog);
-        QTimer::singleShot(2000, dialog, [dialog] {
-            ADD_FAILURE() << "dialog left open";
-            dialog->close();
-        });
-    });
-}
-
 class OptionDialogsTest : public ::testing::Test {
 protected:
     CBlockDoc doc;

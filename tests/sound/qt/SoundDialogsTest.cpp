@@ -29,26 +29,13 @@
 #include "sound/qt/SoundCommands.h"
 #include "stages/CBlockDoc.h"
 #include "tests/sound/SoundFakes.h"
+#include "tests/shell/qt/MessageBoxes.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
 using namespace Settings;
-
-// Acts on the modal dialog once its loop is running; one the action leaves
-// open is closed later, so a failing test cannot hang.
-void WhenDialogOpens(std::function<void(QWidget&)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        action(*dialog);
-        QTimer::singleShot(2000, dialog, [dialog] {
-            ADD_FAILURE() << "dialog left open";
-            dialog->close();
-        });
-    });
-}
 
 // Answers every message box that opens while it lives, noting its text.
 class MessageBoxCloser {
