@@ -4,17 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "shell/SettingsKeys.h"
-#include "stages/PatternFile.h"
 #include "tests/stages/DocumentWorld.h"
 
 namespace {
 class StartupTest : public ::testing::Test, public DocumentWorld {
 protected:
-    StartupTest() {
-        CBlockDoc source;
-        source.SetCell(0, 0, 3);
-        files.files["/sets/a.blc"] = PatternFile::Encode(source);
-    }
+    StartupTest() { files.files["/sets/a.blc"] = PatternWith(3); }
 };
 
 TEST_F(StartupTest, AFirstSetThatCannotBeOpenedLeadsToTheOpenDialogOnce) {

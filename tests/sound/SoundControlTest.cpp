@@ -26,10 +26,9 @@ StepOutcome StepRaisingEvents(GameSession& session) {
     return StepOutcome::BallInPlay;
 }
 
-class SoundControlTest : public ::testing::Test {
+class SoundControlTest : public ::testing::Test, public SoundWorld {
 protected:
-    SoundControlTest() : platform(log), session(doc, platform), sound(session, settings) {
-        platform.sound = &sound;
+    SoundControlTest() {
         session.SetBallStepper(&StepRaisingEvents);
         doc.AttachView(&sessionView);
         doc.m_cells[20] = 5;
@@ -37,10 +36,7 @@ protected:
         session.effectsEnabled = true;
     }
 
-    void Attach() {
-        effects.Load(settings, kProgramDir);
-        sound.Attach({&effects, &music, kProgramDir, &effectPlayer, &device, &ui});
-    }
+    void Attach() { SoundWorld::Attach(kProgramDir); }
 
     // Attaches with every scene set to a file that exists.
     void AttachWithMusic() {
@@ -59,18 +55,7 @@ protected:
 
     std::string Stored(int slot) { return settings.ReadString(Settings::kSection, Settings::kMusicKeys[slot], "(none)"); }
 
-    SoundLog log;
-    CBlockDoc doc;
-    SoundPlatform platform;
-    GameSession session;
     SessionStageSetView sessionView{session};
-    MemorySettingsStore settings;
-    SoundControl sound;
-    EffectPaths effects;
-    MusicPathTable music;
-    RecordingEffectPlayer effectPlayer{log};
-    RecordingMusicDevice device{log};
-    RecordingMusicUi ui{log};
 };
 
 // Effects ------------------------------------------------------------------

@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/GameSession.h"
+#include "shell/MemorySettingsStore.h"
+#include "sound/EffectPaths.h"
 #include "sound/EffectPlayer.h"
 #include "sound/MusicDevice.h"
 #include "sound/MusicUi.h"
 #include "sound/SoundControl.h"
+#include "stages/CBlockDoc.h"
 #include "tests/engine/FakePlatform.h"
 
 // Every sound fake writes into one shared log, so tests see the order
@@ -88,4 +92,28 @@ public:
 
 private:
     SoundLog& soundLog_;
+};
+
+// A session with its sound control over recording devices and dialogs,
+// in-memory settings and the two path tables.
+struct SoundWorld {
+    SoundWorld() : platform(log), session(doc, platform), sound(session, settings) { platform.sound = &sound; }
+
+    // Reads the effect paths and hands the sound control its devices.
+    void Attach(const std::string& programDir) {
+        effects.Load(settings, programDir);
+        sound.Attach({&effects, &music, programDir, &effectPlayer, &device, &ui});
+    }
+
+    SoundLog log;
+    CBlockDoc doc;
+    SoundPlatform platform;
+    GameSession session;
+    MemorySettingsStore settings;
+    SoundControl sound;
+    EffectPaths effects;
+    MusicPathTable music;
+    RecordingEffectPlayer effectPlayer{log};
+    RecordingMusicDevice device{log};
+    RecordingMusicUi ui{log};
 };

@@ -12,13 +12,6 @@ using namespace Settings;
 constexpr std::int8_t Standing(int kind) { return static_cast<std::int8_t>(kind | BlockAlive); }
 
 // A pattern file whose first stage holds one block of the given kind at the top left.
-std::string PatternWith(int kind) {
-    CBlockDoc source;
-    source.SetCell(0, 0, kind);
-    PatternFile::NormaliseForSave(source);
-    return PatternFile::Encode(source);
-}
-
 class DocumentTest : public ::testing::Test, public DocumentWorld {
 protected:
     DocumentTest() {

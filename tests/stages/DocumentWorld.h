@@ -1,10 +1,13 @@
 #pragma once
 
+#include <string>
+
 #include "engine/GameSession.h"
 #include "engine/SessionStageSetView.h"
 #include "shell/MemorySettingsStore.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
+#include "stages/PatternFile.h"
 #include "tests/engine/FakePlatform.h"
 #include "tests/stages/DocumentFakes.h"
 
@@ -25,3 +28,11 @@ struct DocumentWorld {
     FakeDocumentUi ui;
     DocumentCommands commands;
 };
+
+// The bytes of a stage set whose first stage holds one block of the kind.
+inline std::string PatternWith(int kind) {
+    CBlockDoc source;
+    source.SetCell(0, 0, kind);
+    PatternFile::NormaliseForSave(source);
+    return PatternFile::Encode(source);
+}

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "shell/SettingsKeys.h"
-#include "stages/PatternFile.h"
 #include "tests/stages/DocumentWorld.h"
 
 namespace {
@@ -11,11 +10,7 @@ using namespace Settings;
 
 class RecoveryCopyTest : public ::testing::Test, public DocumentWorld {
 protected:
-    RecoveryCopyTest() {
-        CBlockDoc source;
-        source.SetCell(0, 0, 3);
-        files.files["/sets/a.blc"] = PatternFile::Encode(source);
-    }
+    RecoveryCopyTest() { files.files["/sets/a.blc"] = PatternWith(3); }
 };
 
 // The copy's bytes, the set's own file left alone and no question asked are

@@ -63,14 +63,12 @@ void MakeFile(const QString& path) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
 }
 
-class SoundCommandTest : public ::testing::Test {
+class SoundCommandTest : public ::testing::Test, public SoundWorld {
 protected:
-    SoundCommandTest() : platform(log), session(doc, platform), sound(session, settings) {
-        platform.sound = &sound;
+    SoundCommandTest() {
         for (int slot = 0; slot < kMusicSceneCount; ++slot)
             settings.WriteString(kSection, kMusicKeys[slot], "/music/" + std::to_string(slot) + ".mid");
-        effects.Load(settings, "/opt/zembro/");
-        sound.Attach({&effects, &music, "/opt/zembro/", &effectPlayer, &device, &ui});
+        Attach("/opt/zembro/");
     }
 
     // The command, with the action done on its Sound dialog.
@@ -78,18 +76,6 @@ protected:
         WhenDialogOpens(std::move(action));
         RunSoundCommand(session, sound, settings, hasWaveOutput, nullptr);
     }
-
-    SoundLog log;
-    CBlockDoc doc;
-    SoundPlatform platform;
-    GameSession session;
-    MemorySettingsStore settings;
-    SoundControl sound;
-    EffectPaths effects;
-    MusicPathTable music;
-    RecordingEffectPlayer effectPlayer{log};
-    RecordingMusicDevice device{log};
-    RecordingMusicUi ui{log};
 };
 
 TEST_F(SoundCommandTest, CancelStillStartsTheScenesMusicOverWhenMusicIsOn) {
