@@ -1,5 +1,6 @@
 #include "stages/RecoveryCopy.h"
 
+#include <algorithm>
 #include <regex>
 
 #include "shell/FormatString.h"
@@ -60,8 +61,17 @@ std::string RecoveryCopyName(std::string_view setName, std::string_view stamp, i
 }
 
 namespace RecoveryNotes {
-std::string Kept(std::string_view path) { return std::string(kKeptMark) + std::string(path) + '\n'; }
-std::string Lost(std::string_view setName) { return std::string(kLostMark) + std::string(setName) + '\n'; }
+namespace {
+// A name holding a line break would end its note early.
+std::string Line(std::string_view mark, std::string_view text) {
+    std::string line = std::string(mark) + std::string(text);
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    return line + '\n';
+}
+}  // namespace
+
+std::string Kept(std::string_view path) { return Line(kKeptMark, path); }
+std::string Lost(std::string_view setName) { return Line(kLostMark, setName); }
 }  // namespace RecoveryNotes
 
 std::string RecoveryNotice(std::string_view notes) {

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QStandardPaths>
@@ -24,7 +25,11 @@ namespace {
 constexpr const char* kNotesName = "pending.txt";
 constexpr std::size_t kMostNotesBytes = 64 * 1024;
 
+// Notes are read only from the user's own file: the spare one lies in a
+// folder that every user may write.
 std::string TakeNotes(const std::string& path) {
+    const QFileInfo info(QString::fromStdString(path));
+    if (info.isSymLink() || !info.isFile() || info.ownerId() != ::getuid()) return {};
     const SafeFiles::ReadOutcome read = SafeFiles::ReadRegularFile(path, kMostNotesBytes);
     QFile::remove(QString::fromStdString(path));
     return read.file.status == FileReadResult::Status::Read ? read.file.bytes : std::string();

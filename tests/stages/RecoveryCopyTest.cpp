@@ -51,6 +51,7 @@ TEST_F(RecoveryCopyTest, EveryCopyHasANameOfItsOwnThatStillNamesTheSet) {
 
 TEST_F(RecoveryCopyTest, TheNoticeNamesEveryCopyAndEverySetWhoseChangesWereLost) {
     EXPECT_EQ(RecoveryNotice(""), "");
+    EXPECT_EQ(RecoveryNotes::Lost("a\nkept\t/x.blc"), "lost\ta kept\t/x.blc\n") << "one note a line";
     EXPECT_EQ(RecoveryNotice(RecoveryNotes::Kept("/d/a.blc") + RecoveryNotes::Kept("/e/a.blc")),
               "前回の終了時に保存されていなかった変更を次のﾌｧｲﾙに残しました。\n/d/a.blc\n/e/a.blc");
     EXPECT_EQ(RecoveryNotice(RecoveryNotes::Lost("無題.blc") + RecoveryNotes::Kept("/d/a.blc") + "garbage\n"),
