@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class CBlockDoc;
 
@@ -21,9 +20,24 @@ struct RecoveryCopy {
 // or nothing for a set without changes.
 std::optional<RecoveryCopy> KeepForUnaskedEnd(CBlockDoc& doc);
 
-// The text the next start shows, naming where the copies are.
-std::string RecoveryNotice(const std::vector<std::string>& paths);
+// The name of one recovery copy: the set's name with the moment it was kept
+// ("same.blc" kept at 2026-12-07 11:22:33 is "same-20261207-112233.blc"),
+// and a number after that when the name is taken, so that two sets of one
+// name never share a copy. A copy of a copy takes the new moment in place
+// of the old one, and the name is cut to the 255 bytes a folder entry holds.
+std::string RecoveryCopyName(std::string_view setName, std::string_view stamp, int attempt);
+
+// The notes the next start reads, one line each, in the order they came:
+// where a set's copy was kept, or the name of a set whose changes were lost.
+namespace RecoveryNotes {
+std::string Kept(std::string_view path);
+std::string Lost(std::string_view setName);
+}  // namespace RecoveryNotes
+
+// The text the next start shows for the notes, or nothing when they hold no note.
+std::string RecoveryNotice(std::string_view notes);
 
 namespace RecoveryTexts {
 inline constexpr std::string_view kNotice = "前回の終了時に保存されていなかった変更を次のﾌｧｲﾙに残しました。\n%1";
+inline constexpr std::string_view kLost = "前回の終了時に保存されていなかった次のﾌｧｲﾙへの変更は、残すことができませんでした。\n%1";
 }  // namespace RecoveryTexts

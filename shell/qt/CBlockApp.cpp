@@ -17,6 +17,7 @@
 #include "shell/qt/QtHelpService.h"
 #include "shell/qt/QtSettingsStore.h"
 #include "shell/qt/SessionEndGuard.h"
+#include "shell/qt/SignalCloseBridge.h"
 #include "stages/qt/QtDocumentUi.h"
 
 namespace {
@@ -40,6 +41,8 @@ CBlockApp::~CBlockApp() {
 }
 
 bool CBlockApp::InitInstance() {
+    signals_ = std::make_unique<SignalCloseBridge>();
+    connect(signals_.get(), &SignalCloseBridge::closeRequested, this, &CBlockApp::EndOnSignal);
     QCoreApplication::setApplicationName(ToQString(LoadString(StringId::ProgramTitle)));
     QCoreApplication::setOrganizationName(QString::fromUtf8(kCompanyName));
     OpenSettingsStore();
@@ -53,11 +56,23 @@ bool CBlockApp::InitInstance() {
     const std::string path = ChooseStartupFile(CommandLinePath(ToStrings(arguments)), *settings_, programDir_);
 
     CreateMainWindow();
-    if (!OpenFirstStageSet(commands_, path)) return false;
+    if (endRequested_ || !OpenFirstStageSet(commands_, path) || endRequested_) return false;
     window_->show();
-    sessionEnd_ = std::make_unique<SessionEndGuard>(doc_, commands_, *window_, *ui_);
+    sessionEnd_ = std::make_unique<SessionEndGuard>(doc_, commands_, *window_, *ui_,
+                                                    SessionEndGuard::Places{environment_.recoveryFolder, {}});
     sessionEnd_->ReportRecoveryCopies();
-    return true;
+    return !endRequested_;
+}
+
+void CBlockApp::EndOnSignal() {
+    endRequested_ = true;
+    if (sessionEnd_ != nullptr) {
+        sessionEnd_->CloseWithoutQuestions();
+        return;
+    }
+    // No set has been shown yet, so there is nothing to keep: the box that
+    // is open ends, and the start-up with it.
+    QCoreApplication::exit(0);
 }
 
 void CBlockApp::OpenSettingsStore() {

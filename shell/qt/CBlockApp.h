@@ -16,6 +16,7 @@ class CMainFrame;
 class QtDocumentUi;
 class QtHelpService;
 class SessionEndGuard;
+class SignalCloseBridge;
 class SettingsStore;
 
 // The application object: it names the settings store, learns the
@@ -32,6 +33,7 @@ public:
         QStringList arguments;
         SettingsStore* settings = nullptr;
         DocumentUi* ui = nullptr;
+        QString recoveryFolder;
     };
 
     CBlockApp();
@@ -39,8 +41,8 @@ public:
     ~CBlockApp() override;
 
     // Runs the start-up. False when no stage set could be opened, neither
-    // the chosen one nor one from the Open dialog: the program then ends
-    // with no window shown.
+    // the chosen one nor one from the Open dialog, or when a signal came
+    // during a start-up box: the program then ends at once.
     bool InitInstance();
 
     const std::string& ProgramDir() const { return programDir_; }
@@ -56,6 +58,9 @@ protected:
 private:
     void OpenSettingsStore();
     void CreateMainWindow();
+    // A signal ends the program in order at any moment, a box of the
+    // start-up included, whose own loop alone would otherwise end.
+    void EndOnSignal();
 
     Environment environment_;
     std::unique_ptr<SettingsStore> ownSettings_;
@@ -72,4 +77,6 @@ private:
     std::unique_ptr<CMainFrame> window_;
     // Closes in order on a signal or a session's end; goes before the window.
     std::unique_ptr<SessionEndGuard> sessionEnd_;
+    std::unique_ptr<SignalCloseBridge> signals_;
+    bool endRequested_ = false;
 };

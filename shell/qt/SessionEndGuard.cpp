@@ -1,15 +1,19 @@
 #include "shell/qt/SessionEndGuard.h"
 
-#include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <QWidget>
+
+#include <unistd.h>
 
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
@@ -18,53 +22,56 @@
 #include "stages/posix/SafeFiles.h"
 
 namespace {
-// The list of copies not yet named to the user: one path a line.
-constexpr const char* kPendingListName = "pending.txt";
-constexpr std::size_t kMostListBytes = 64 * 1024;
+constexpr const char* kNotesName = "pending.txt";
+constexpr std::size_t kMostNotesBytes = 64 * 1024;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        if (end > start) lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
-std::vector<std::string> ReadList(const std::string& path) {
-    const SafeFiles::ReadOutcome read = SafeFiles::ReadRegularFile(path, kMostListBytes);
-    if (read.file.status != FileReadResult::Status::Read) return {};
-    return Lines(read.file.bytes);
+// Notes are read only from the user's own file: the spare one lies in a
+// folder that every user may write.
+std::string TakeNotes(const std::string& path) {
+    const QFileInfo info(QString::fromStdString(path));
+    if (info.isSymLink() || !info.isFile() || info.ownerId() != ::getuid()) return {};
+    const SafeFiles::ReadOutcome read = SafeFiles::ReadRegularFile(path, kMostNotesBytes);
+    QFile::remove(QString::fromStdString(path));
+    return read.file.status == FileReadResult::Status::Read ? read.file.bytes : std::string();
 }
 
 QString DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
 }
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string Stamp() {
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+}
 }  // namespace
 
 SessionEndGuard::SessionEndGuard(CBlockDoc& doc, DocumentCommands& commands, QWidget& window, DocumentUi& ui,
-                                 QString recoveryFolder)
-    : doc_(&doc), commands_(&commands), window_(&window), ui_(&ui),
-      folder_(recoveryFolder.isEmpty() ? DefaultFolder() : std::move(recoveryFolder)) {
-    connect(&signals_, &SignalCloseBridge::closeRequested, this, &SessionEndGuard::CloseWithoutQuestions);
+                                 Places places)
+    : doc_(&doc), commands_(&commands), window_(&window), ui_(&ui), places_(std::move(places)) {
+    if (places_.folder.isEmpty()) places_.folder = DefaultFolder();
+    if (places_.spareFolder.isEmpty()) places_.spareFolder = QDir::tempPath();
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::commitDataRequest, this, &SessionEndGuard::OnCommitDataRequest,
                 Qt::DirectConnection);
 }
 
 void SessionEndGuard::ReportRecoveryCopies() {
-    const std::vector<std::string> paths = ReadList(PendingListPath());
-    QFile::remove(QString::fromStdString(PendingListPath()));
-    if (!paths.empty()) ui_->ShowMessage(RecoveryNotice(paths), MessageIcon::Information);
+    const std::string notice = RecoveryNotice(TakeNotes(NotesPath()) + TakeNotes(SpareNotesPath()));
+    if (!notice.empty()) ui_->ShowMessage(notice, MessageIcon::Information);
 }
 
 void SessionEndGuard::CloseWithoutQuestions() {
     KeepEverything();
-    // The set is no longer modified, so the close box's path asks nothing;
-    // it writes what every close writes. Leaving every event loop also ends
-    // a message box or dialog that happens to be open.
+    // The program ends now whether or not the changes could be kept (what
+    // was lost has been said), so the close box's path asks nothing; it
+    // writes what every close writes. Leaving every event loop also ends a
+    // message box or dialog that happens to be open.
+    doc_->SetModifiedFlag(false);
     if (window_ != nullptr) window_->close();
     QCoreApplication::exit(0);
 }
@@ -84,21 +91,43 @@ void SessionEndGuard::OnCommitDataRequest(QSessionManager& manager) {
 void SessionEndGuard::KeepEverything() {
     const std::optional<RecoveryCopy> copy = KeepForUnaskedEnd(*doc_);
     if (!copy) return;
-    // Whether or not the copy can be written, the program ends without a
-    // question, and nothing better can be done with the changes.
+    const std::string path = WriteCopy(copy->fileName, copy->bytes);
+    if (path.empty()) {
+        std::fprintf(stderr, "zembrovaltine: the changes to %s could not be kept anywhere\n", copy->fileName.c_str());
+        Note(RecoveryNotes::Lost(copy->fileName));
+        return;
+    }
     doc_->SetModifiedFlag(false);
-    if (!QDir().mkpath(folder_)) return;
-    const std::string path = folder_.toStdString() + '/' + copy->fileName;
-    if (SafeFiles::ReplaceFile(path, copy->bytes).file.status != FileWriteResult::Status::Written) return;
-
-    std::vector<std::string> pending = ReadList(PendingListPath());
-    if (std::find(pending.begin(), pending.end(), path) != pending.end()) return;
-    pending.push_back(path);
-    std::string list;
-    for (const std::string& line : pending) list.append(line).append("\n");
-    SafeFiles::ReplaceFile(PendingListPath(), list);
+    std::fprintf(stderr, "zembrovaltine: the unsaved changes to %s are kept in %s\n", copy->fileName.c_str(),
+                 path.c_str());
+    Note(RecoveryNotes::Kept(path));
 }
 
-std::string SessionEndGuard::PendingListPath() const {
-    return folder_.toStdString() + '/' + kPendingListName;
+std::string SessionEndGuard::WriteCopy(const std::string& setName, const std::string& bytes) const {
+    std::vector<std::string> folders;
+    if (QDir().mkpath(places_.folder)) folders.push_back(places_.folder.toStdString());
+    // Beside the set, under a name of its own, when the copies' folder fails.
+    if (!doc_->GetPathName().empty()) folders.push_back(FolderOf(doc_->GetPathName()));
+    folders.push_back(places_.spareFolder.toStdString());
+
+    const std::string stamp = Stamp();
+    const auto nameFor = [&](int attempt) { return RecoveryCopyName(setName, stamp, attempt); };
+    for (const std::string& folder : folders) {
+        std::string path;
+        const SafeFiles::WriteOutcome written = SafeFiles::CreateNewFile(folder, nameFor, bytes, path);
+        if (written.file.status == FileWriteResult::Status::Written) return path;
+        std::fprintf(stderr, "zembrovaltine: cannot write %s: %s\n", path.c_str(), written.reason.c_str());
+    }
+    return {};
+}
+
+void SessionEndGuard::Note(const std::string& line) const {
+    if (SafeFiles::AppendLine(NotesPath(), line).file.status == FileWriteResult::Status::Written) return;
+    SafeFiles::AppendLine(SpareNotesPath(), line);
+}
+
+std::string SessionEndGuard::NotesPath() const { return places_.folder.toStdString() + '/' + kNotesName; }
+
+std::string SessionEndGuard::SpareNotesPath() const {
+    return places_.spareFolder.toStdString() + "/zembrovaltine-recovery-" + std::to_string(::getuid()) + ".txt";
 }

@@ -6,27 +6,30 @@
 #include <QPointer>
 #include <QString>
 
-#include "shell/qt/SignalCloseBridge.h"
-
 class CBlockDoc;
 class DocumentCommands;
 class DocumentUi;
 class QSessionManager;
 class QWidget;
 
-// Ends the program in order when it is told to go rather than asked: on
-// SIGTERM, SIGINT or SIGHUP it keeps the best score and "Pattern", writes a
-// modified set as a recovery copy and closes the main window without a
-// question. When the desktop session ends, it asks the close box's save
-// question if the session allows it, and otherwise keeps the same as for a
-// signal. The next start names the recovery copies.
+// Ends the program in order when it is told to go rather than asked: on a
+// signal it keeps the best score and "Pattern", writes a modified set as a
+// recovery copy and closes the main window without a question. When the
+// desktop session ends, it asks the close box's save question if the
+// session allows it, and otherwise keeps the same as for a signal. The
+// next start names the recovery copies, and the sets whose changes could
+// not be kept anywhere.
 class SessionEndGuard : public QObject {
     Q_OBJECT
 public:
-    // The recovery copies go to recoveryFolder, or to the "recovery"
-    // folder of the user's data folder when it is empty.
+    // Where the copies go: the first of these that takes one.
+    struct Places {
+        QString folder;       // the copies' own folder; empty: "recovery" in the user's data folder
+        QString spareFolder;  // after the set's own folder; empty: the temporary folder
+    };
+
     SessionEndGuard(CBlockDoc& doc, DocumentCommands& commands, QWidget& window, DocumentUi& ui,
-                    QString recoveryFolder = {});
+                    Places places = {});
 
     // Names the recovery copies of earlier runs, once.
     void ReportRecoveryCopies();
@@ -38,14 +41,19 @@ public:
 
 private:
     void OnCommitDataRequest(QSessionManager& manager);
-    // The best score, "Pattern" and a modified set's recovery copy.
+    // The best score, "Pattern" and a modified set's recovery copy. The set
+    // counts as unmodified only once its copy is on disk.
     void KeepEverything();
-    std::string PendingListPath() const;
+    // The copy's path, or nothing when no folder would take it.
+    std::string WriteCopy(const std::string& setName, const std::string& bytes) const;
+    void Note(const std::string& line) const;
+    // The notes' files, the one in the copies' folder first.
+    std::string NotesPath() const;
+    std::string SpareNotesPath() const;
 
     CBlockDoc* doc_;
     DocumentCommands* commands_;
     QPointer<QWidget> window_;
     DocumentUi* ui_;
-    QString folder_;
-    SignalCloseBridge signals_;
+    Places places_;
 };

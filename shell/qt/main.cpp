@@ -9,7 +9,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("zembrovaltine"));
     InstallJapaneseTranslations(app);
     CBlockApp blockApp;
-    // Without a stage set there is no window, and so nothing to run.
+    // Without a stage set there is no window, and so nothing to run; a
+    // signal during the start-up ends the program there.
     if (!blockApp.InitInstance()) return 0;
     return QApplication::exec();
 }

@@ -202,4 +202,39 @@ WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes) {
     return WriteAndRename(target, bytes, &old);
 }
 
+WriteOutcome CreateNewFile(const std::string& folder, const std::function<std::string(int)>& nameFor,
+                           std::string_view bytes, std::string& createdPath) {
+    IgnoreFileSizeSignal();
+    constexpr int kMostAttempts = 100;
+    for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
+        createdPath = folder + '/' + nameFor(attempt);
+        Descriptor file(::open(createdPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (!file.valid() && errno == EEXIST) continue;
+        if (!file.valid()) return WriteFailure(WriteStatus::CannotCreate, errno);
+        if (!WriteAll(file.get(), bytes, 0) || ::fsync(file.get()) != 0 || !file.Close()) {
+            const int error = errno;
+            ::unlink(createdPath.c_str());
+            return WriteFailure(WriteStatus::WriteFailed, error);
+        }
+        SyncDirectory(createdPath);
+        return {};
+    }
+    return WriteFailure(WriteStatus::CannotCreate, EEXIST);
+}
+
+WriteOutcome AppendLine(const std::string& path, std::string_view line) {
+    IgnoreFileSizeSignal();
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
+    if (!file.valid()) return WriteFailure(WriteStatus::CannotCreate, errno);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) return WriteFailure(WriteStatus::CannotCreate, errno);
+    if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
+        return {{WriteStatus::CannotCreate, FileProblem::AccessDenied}, "it is not the user's own regular file"};
+    const ssize_t written = ::write(file.get(), line.data(), line.size());
+    if (written < 0) return WriteFailure(WriteStatus::WriteFailed, errno);
+    if (written != static_cast<ssize_t>(line.size())) return WriteFailure(WriteStatus::WriteFailed, EIO);
+    if (!file.Close()) return WriteFailure(WriteStatus::WriteFailed, errno);
+    return {};
+}
+
 }  // namespace SafeFiles

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,18 @@ ReadOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes);
 // place instead (a stage set never changes size, so this needs no space).
 // A write past the process's file-size limit fails instead of ending it.
 WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes);
+
+// Puts the bytes in a file that did not exist, in folder, under the first
+// of nameFor(0), nameFor(1), ... that is free; an existing file, or a link
+// planted under that name, is never written. Created exclusively and
+// private to the user, it has reached the disk when this succeeds; a
+// failed write leaves no file behind. createdPath names the new file.
+WriteOutcome CreateNewFile(const std::string& folder, const std::function<std::string(int)>& nameFor,
+                           std::string_view bytes, std::string& createdPath);
+
+// Adds the line to the end of the user's own regular file, creating it if
+// need be; a link or another user's file is refused. One write, so that
+// lines from two programs at once do not interleave.
+WriteOutcome AppendLine(const std::string& path, std::string_view line);
 
 }  // namespace SafeFiles

@@ -15,7 +15,7 @@ protected:
 
 // The copy's bytes, the set's own file left alone and no question asked are
 // checked where SIGTERM ends the program; here what is kept and how the copy is named.
-TEST_F(RecoveryCopyTest, TheScoreAndSetAreKeptAndTheCopyIsNamedAfterTheSetOrUntitled) {
+TEST_F(RecoveryCopyTest, TheScoreAndSetAreKeptForASetOrAnUntitledOne) {
     ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
     session.highScore = 321;
     EXPECT_FALSE(KeepForUnaskedEnd(doc)) << "an unchanged set needs no copy";
@@ -31,7 +31,31 @@ TEST_F(RecoveryCopyTest, TheScoreAndSetAreKeptAndTheCopyIsNamedAfterTheSetOrUnti
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->fileName, "無題.blc");
     EXPECT_EQ(settings.ReadString(kSection, kPattern, "(missing)"), "");
-    EXPECT_EQ(RecoveryNotice({"/d/a.blc", "/d/無題.blc"}),
-              "前回の終了時に保存されていなかった変更を次のﾌｧｲﾙに残しました。\n/d/a.blc\n/d/無題.blc");
+}
+
+TEST_F(RecoveryCopyTest, EveryCopyHasANameOfItsOwnThatStillNamesTheSet) {
+    EXPECT_EQ(RecoveryCopyName("same.blc", "20261207-112233", 0), "same-20261207-112233.blc");
+    EXPECT_EQ(RecoveryCopyName("same.blc", "20261207-112233", 2), "same-20261207-112233-2.blc") << "taken";
+    EXPECT_EQ(RecoveryCopyName("same-20261207-112233-2.blc", "20261207-120000", 0), "same-20261207-120000.blc")
+        << "a copy of a copy: the old moment gives way to the new";
+    EXPECT_EQ(RecoveryCopyName(".blc", "20261207-112233", 0), ".blc-20261207-112233");
+
+    // A long name is cut to a folder entry's 255 bytes, never inside a character.
+    std::string longName;
+    while (longName.size() < 250) longName += "無";
+    const std::string cut = RecoveryCopyName(longName + ".blc", "20261207-112233", 12);
+    EXPECT_LE(cut.size(), 255u);
+    EXPECT_EQ(cut.substr(0, 3), "無");
+    EXPECT_TRUE(cut.ends_with("無-20261207-112233-12.blc"));
+}
+
+TEST_F(RecoveryCopyTest, TheNoticeNamesEveryCopyAndEverySetWhoseChangesWereLost) {
+    EXPECT_EQ(RecoveryNotice(""), "");
+    EXPECT_EQ(RecoveryNotes::Lost("a\nkept\t/x.blc"), "lost\ta kept\t/x.blc\n") << "one note a line";
+    EXPECT_EQ(RecoveryNotice(RecoveryNotes::Kept("/d/a.blc") + RecoveryNotes::Kept("/e/a.blc")),
+              "前回の終了時に保存されていなかった変更を次のﾌｧｲﾙに残しました。\n/d/a.blc\n/e/a.blc");
+    EXPECT_EQ(RecoveryNotice(RecoveryNotes::Lost("無題.blc") + RecoveryNotes::Kept("/d/a.blc") + "garbage\n"),
+              "前回の終了時に保存されていなかった変更を次のﾌｧｲﾙに残しました。\n/d/a.blc\n\n"
+              "前回の終了時に保存されていなかった次のﾌｧｲﾙへの変更は、残すことができませんでした。\n無題.blc");
 }
 }  // namespace

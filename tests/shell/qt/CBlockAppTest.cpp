@@ -2,6 +2,13 @@
 // files in a temporary directory; the dialogs and reports are faked.
 #include "tests/shell/qt/StartedApp.h"
 
+#include <csignal>
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include "tests/stages/qt/ChildProcess.h"
+
 namespace {
 using namespace Settings;
 
@@ -66,5 +73,57 @@ TEST_F(CBlockAppTest, ASetFromTheCommandLineIsRememberedWhenTheWindowCloses) {
     ASSERT_TRUE(started);
     EXPECT_EQ(next->Doc().GetPathName(), set.toStdString());
     EXPECT_EQ(SessionOf(*next).highScore, 640);
+}
+
+// A box of the start-up whose loop a signal meets: without the program's own
+// end, that loop alone would end and the start-up go on to a main loop with
+// no window; with none, the signal kills the program where it stands.
+class SignalledUi : public FakeDocumentUi {
+public:
+    void ReportLoadFailure(std::string_view text) override {
+        FakeDocumentUi::ReportLoadFailure(text);
+        RunBoxMeetingASignal();
+    }
+    void ShowMessage(std::string_view text, MessageIcon icon) override {
+        FakeDocumentUi::ShowMessage(text, icon);
+        RunBoxMeetingASignal();
+    }
+
+private:
+    static void RunBoxMeetingASignal() {
+        QEventLoop box;
+        QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+        QTimer::singleShot(3000, &box, &QEventLoop::quit);
+        box.exec();
+    }
+};
+
+TEST_F(CBlockAppTest, ASignalDuringAStartUpBoxEndsTheProgram) {
+    const std::string ended = ChildProcess::Run([this] {
+        SignalledUi signalled;
+        // Before the set is open: the report of a set that cannot be read.
+        settings.WriteString(kSection, kPattern, dir.filePath("gone.blc").toStdString());
+        const QString recovery = dir.filePath("recovery");
+        const CBlockApp::Environment environment{dir.filePath("bin/zembrovaltine"), {"z"}, &settings, &signalled,
+                                                 recovery};
+        auto app = std::make_unique<CBlockApp>(environment);
+        if (app->InitInstance()) return 1;
+        app.reset();
+        // The program would end here; the main loop, run once, clears its
+        // request that every event loop end.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+
+        // After it: the notice of the last run's recovery copies.
+        QDir().mkpath(recovery);
+        QFile notes(recovery + "/pending.txt");
+        if (!notes.open(QIODevice::WriteOnly) || notes.write("kept\t/d/a.blc\n") < 0) return 4;
+        notes.close();
+        settings.WriteString(kSection, kPattern, WriteSet("a.blc").toStdString());
+        app = std::make_unique<CBlockApp>(environment);
+        if (app->InitInstance() || app->MainWindow()->isVisible()) return 2;
+        return signalled.log.back().starts_with("message: ") ? 0 : 3;
+    });
+    EXPECT_EQ(ended, "exit 0");
 }
 }  // namespace

@@ -1,15 +1,16 @@
 #include "shell/qt/SessionEndGuard.h"
 
-#include <csignal>
-
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <QWidget>
+
+#include <sys/resource.h>
 
 #include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
@@ -17,36 +18,62 @@
 #include "stages/DocumentCommands.h"
 #include "stages/PatternFile.h"
 #include "tests/stages/DocumentFakes.h"
+#include "tests/stages/qt/ChildProcess.h"
 
 namespace {
 using namespace Settings;
 
+std::string Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(none)";
+}
+
+void Write(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// The sets are read through the fake; the copies land in a real folder.
 class SessionEndGuardTest : public ::testing::Test {
 protected:
     SessionEndGuardTest() {
         doc.AttachServices({&files, &ui, &settings});
-        CBlockDoc source;
-        source.SetCell(0, 0, 3);
-        files.files["/sets/a.blc"] = PatternFile::Encode(source);
-        EXPECT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
+        QDir(dir.path()).mkpath("sets");
+        QDir(dir.path()).mkpath("other");
+        QDir(dir.path()).mkpath("spare");
+        Open(dir.filePath("sets/a.blc"));
         window.show();
     }
-    void Modify() {
+    void Open(const QString& path) {
+        CBlockDoc source;
+        source.SetCell(0, 0, 3);
+        files.files[path.toStdString()] = PatternFile::Encode(source);
+        Write(path, files.files[path.toStdString()]);
+        ASSERT_TRUE(commands.OpenDocumentFile(path.toStdString()));
+    }
+    // Modifies the set and tells what a save would write.
+    std::string Modify() {
         doc.SetCell(2, 2, 7);
         doc.SetModifiedFlag();
-    }
-    QString CopyPath() const { return dir.filePath("a.blc"); }
-    std::string Read(const QString& path) const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(none)";
-    }
-    std::string SavedBytes() const {
         CBlockDoc expected = doc;
         PatternFile::NormaliseForSave(expected);
         return PatternFile::Encode(expected);
     }
+    // The copies in a folder, leaving out links and notes.
+    QStringList CopiesIn(const QString& folder) const {
+        QStringList copies;
+        for (const QFileInfo& entry : QDir(folder).entryInfoList({"*.blc"}, QDir::Files | QDir::System, QDir::Name))
+            if (!entry.isSymLink()) copies << entry.filePath();
+        return copies;
+    }
+    std::string NextStartNotice() {
+        ui.log.clear();
+        SessionEndGuard(doc, commands, window, ui, places).ReportRecoveryCopies();
+        return ui.log.empty() ? "(none)" : ui.log.back();
+    }
 
     QTemporaryDir dir;
+    SessionEndGuard::Places places{dir.filePath("recovery"), dir.filePath("spare")};
     CBlockDoc doc;
     MemorySettingsStore settings;
     FakeDocumentFiles files;
@@ -55,50 +82,89 @@ protected:
     QWidget window;
 };
 
-TEST_F(SessionEndGuardTest, SigtermClosesInOrderAndTheNextStartNamesTheRecoveryCopy) {
-    const std::string onDisk = files.files["/sets/a.blc"];
+constexpr std::string_view kKept = "message: 前回の終了時に保存されていなかった変更を次のﾌｧｲﾙに残しました。\n";
+
+TEST_F(SessionEndGuardTest, EveryEndKeepsACopyOfItsOwnNeverOverAnExistingFileOrThroughALink) {
+    // Links planted where the copy of "a.blc" could go: under its own name,
+    // and under the stamped names of the next seconds.
+    const QString victim = dir.filePath("victim.txt");
+    Write(victim, "precious");
+    QDir(dir.path()).mkpath("recovery");
+    const QDateTime now = QDateTime::currentDateTime();
+    QFile::link(victim, dir.filePath("recovery/a.blc"));
+    for (int second = 0; second < 3; ++second)
+        QFile::link(victim, dir.filePath("recovery/a-%1.blc").arg(now.addSecs(second).toString("yyyyMMdd-HHmmss")));
+
+    std::vector<std::string> expected;
     {
-        SessionEndGuard guard(doc, commands, window, ui, dir.path());
-        Modify();
-        const std::string expected = SavedBytes();
-        std::raise(SIGTERM);  // without the guard, the test run would end here
-        QTest::qWait(100);
+        SessionEndGuard guard(doc, commands, window, ui, places);
+        expected.push_back(Modify());
+        guard.CloseWithoutQuestions();
         // The guard asked every event loop to end, and the next one would end
         // at once; the program's main loop, run once, clears that request for
         // the tests that follow in this process.
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
-
         EXPECT_FALSE(window.isVisible());
         EXPECT_FALSE(doc.IsModified());
-        EXPECT_EQ(Read(CopyPath()), expected);
-        EXPECT_EQ(files.files["/sets/a.blc"], onDisk) << "the set's own file is not replaced";
-        EXPECT_EQ(settings.ReadString(kSection, kPattern), "/sets/a.blc");
+        EXPECT_EQ(settings.ReadString(kSection, kPattern), dir.filePath("sets/a.blc").toStdString());
         EXPECT_FALSE(ui.Saw("ask: a.blc への変更を保存しますか?"));
-    }
 
-    SessionEndGuard nextStart(doc, commands, window, ui, dir.path());
-    ui.log.clear();
-    nextStart.ReportRecoveryCopies();
-    ASSERT_EQ(ui.log.size(), 1u);
-    EXPECT_EQ(ui.log[0], "message: 前回の終了時に保存されていなかった変更を次のﾌｧｲﾙに残しました。\n" +
-                             CopyPath().toStdString());
-    nextStart.ReportRecoveryCopies();
-    EXPECT_EQ(ui.log.size(), 1u) << "named once";
-    EXPECT_TRUE(QFile::exists(CopyPath())) << "the copy itself stays";
+        // Another instance with a set of the same name, ended at the same time.
+        Open(dir.filePath("other/a.blc"));
+        expected.push_back(Modify());
+        EXPECT_TRUE(guard.CommitData(false));
+    }
+    const QStringList copies = CopiesIn(dir.filePath("recovery"));
+    ASSERT_EQ(copies.size(), 2);
+    EXPECT_EQ(Read(copies[0]), expected[0]);
+    EXPECT_EQ(Read(copies[1]), expected[1]);
+    EXPECT_EQ(Read(victim), "precious");
+    EXPECT_EQ(Read(dir.filePath("sets/a.blc")), files.files[dir.filePath("sets/a.blc").toStdString()]);
+    EXPECT_EQ(NextStartNotice(), std::string(kKept) + copies.join('\n').toStdString());
+    EXPECT_EQ(NextStartNotice(), "(none)") << "named once";
+
+    // The open set is itself a copy: its changes go to a new one.
+    Open(copies[0]);
+    const std::string copyBytes = Read(copies[0]);
+    Modify();
+    SessionEndGuard(doc, commands, window, ui, places).CommitData(false);
+    EXPECT_EQ(Read(copies[0]), copyBytes);
+    EXPECT_EQ(CopiesIn(dir.filePath("recovery")).size(), 3);
 }
 
-TEST_F(SessionEndGuardTest, AnEndingSessionAsksWhenItMayAndOtherwiseKeepsACopy) {
-    SessionEndGuard guard(doc, commands, window, ui, dir.path());
+TEST_F(SessionEndGuardTest, ACopyTheFolderRefusesGoesBesideTheSetAndChangesKeptNowhereStayModified) {
+    Write(places.folder, "a file where the folder should be");
+    SessionEndGuard guard(doc, commands, window, ui, places);
+    const std::string expected = Modify();
+    EXPECT_TRUE(guard.CommitData(false));
+    EXPECT_FALSE(doc.IsModified());
+    const QStringList beside = CopiesIn(dir.filePath("sets"));
+    ASSERT_EQ(beside.size(), 2) << "the set and its copy";
+    EXPECT_EQ(Read(beside.filter("a-").value(0)), expected);
+    EXPECT_EQ(NextStartNotice(), std::string(kKept) + beside.filter("a-").value(0).toStdString());
+
+    // A file-size limit lets the note through but no copy.
+    const std::string ended = ChildProcess::Run([&] {
+        rlimit limit{1000, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        Modify();
+        guard.CommitData(false);
+        return doc.IsModified() ? 0 : 1;
+    });
+    EXPECT_EQ(ended, "exit 0") << "a set whose changes could not be kept stays modified";
+    EXPECT_EQ(NextStartNotice(), "message: 前回の終了時に保存されていなかった次のﾌｧｲﾙへの変更は、"
+                                 "残すことができませんでした。\na.blc");
+    EXPECT_EQ(CopiesIn(dir.filePath("sets")).size(), 2) << "no part-written copy";
+}
+
+TEST_F(SessionEndGuardTest, AnEndingSessionAsksWhenItMay) {
+    SessionEndGuard guard(doc, commands, window, ui, places);
     Modify();
     ui.saveAnswer = SaveAnswer::Cancel;
     EXPECT_FALSE(guard.CommitData(true)) << "cancelled: the session should not end";
     EXPECT_TRUE(ui.Saw("ask: a.blc への変更を保存しますか?"));
-    EXPECT_FALSE(QFile::exists(CopyPath()));
-
-    const std::string expected = SavedBytes();
-    EXPECT_TRUE(guard.CommitData(false));
-    EXPECT_EQ(Read(CopyPath()), expected);
+    EXPECT_TRUE(CopiesIn(places.folder).empty());
     EXPECT_TRUE(window.isVisible()) << "the session closes the window itself";
 }
 }  // namespace

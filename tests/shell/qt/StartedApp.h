@@ -42,7 +42,8 @@ protected:
     std::unique_ptr<CBlockApp> Start(QStringList arguments = {}) {
         arguments.prepend("zembrovaltine");
         auto app = std::make_unique<CBlockApp>(
-            CBlockApp::Environment{dir.filePath("bin/zembrovaltine"), arguments, &settings, &ui});
+            CBlockApp::Environment{dir.filePath("bin/zembrovaltine"), arguments, &settings, &ui,
+                                   dir.filePath("recovery")});
         started = app->InitInstance();
         return app;
     }
