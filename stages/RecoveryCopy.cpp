@@ -89,5 +89,4 @@ std::string RecoveryNotice(std::string_view notes) {
     if (lost.empty()) return notice;
     if (!notice.empty()) notice += "\n\n";
     return notice + FormatString1(RecoveryTexts::kLost, lost);
-    return notice;
 }
