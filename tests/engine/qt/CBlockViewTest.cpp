@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include "engine/BallSprite.h"
 #include "engine/BlockColours.h"
 #include "engine/DrawGeometry.h"
 #include "shell/MemorySettingsStore.h"
@@ -243,6 +244,29 @@ TEST_F(CBlockViewTest, ButtonsReachTheSessionOutsideTheEditor) {
     EXPECT_EQ(session.ballState, BallState::InFlight);
     QTest::mouseClick(view.get(), Qt::RightButton, Qt::NoModifier, inside);
     EXPECT_EQ(session.ballState, BallState::Paused);
+}
+
+TEST_F(CBlockViewTest, AFullRepaintShowsAPausedBallWhereItStopped) {
+    doc.SetCell(0, 0, 1);
+    Build(3);
+    doc.RestartAtFirstStage();
+    view->RunCommand(ViewCommand::Launch);
+    view->RunCommand(ViewCommand::Pause);
+    GameSession& session = view->Session();
+    session.ballX = 500;  // stopped mid-flight, far from the paddle
+    session.ballY = 300;
+    const Rect square = BallSquare({500, 300}, 3);
+    const QRect ball(square.x, square.y, square.width, square.height);
+
+    view->InvalidateView();  // as a zoom change or an uncovered window asks
+    view->RedrawIfInvalidated();
+    EXPECT_FALSE(AllOf(ball, kWhite));
+
+    // Not while a tick's message box is open: the ball may just have been lost.
+    session.busy = true;
+    view->InvalidateView();
+    view->RedrawIfInvalidated();
+    EXPECT_TRUE(AllOf(ball, kWhite));
 }
 
 TEST_F(CBlockViewTest, TheTopWallIsDrawnOnlyByRepaintsThatReachIt) {
