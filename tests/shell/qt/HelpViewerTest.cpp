@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QHelpContentWidget>
 #include <QHelpEngineCore>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
@@ -134,6 +135,26 @@ TEST(HelpViewer, OneWindowRaisedAtEachNewTopicWithBackAndForward) {
     help.ShowTopic(HelpTopic::ForDialog(DialogId::Speed));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(PageOf(help), "dlg109.html");
+}
+
+TEST(HelpViewer, ContentsShowAPageOnOneClickAndAsTheKeysMoveThroughThem) {
+    QtHelpService help(BuiltHelpFile());
+    help.ShowContents();
+    HelpWindow* window = help.Window();
+    ASSERT_NE(window, nullptr);
+    auto* contents = window->findChild<QHelpContentWidget*>();
+    ASSERT_NE(contents, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([contents] { return contents->model()->rowCount() > 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_EQ(PageOf(help), "index.html");
+
+    const QModelIndex play = contents->model()->index(1, 0, contents->model()->index(0, 0));
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualRect(play).center());
+    EXPECT_EQ(PageOf(help), "play.html");
+    QTest::keyClick(contents, Qt::Key_Down);
+    EXPECT_EQ(PageOf(help), "modes.html");
+    QTest::keyClick(contents, Qt::Key_Up);
+    EXPECT_EQ(PageOf(help), "play.html");
 }
 
 TEST(HelpViewer, MissingOrUnreadableHelpFileIsReportedByEveryCommand) {
