@@ -219,40 +219,21 @@ TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {
     EXPECT_EQ(session.paddleX, moved);
 }
 
-TEST_F(CBlockViewTest, ThePointerFollowsTheBallsState) {
+// The buttons launch and pause the ball, the pointer follows its state, and
+// a full repaint keeps a paused ball in sight.
+TEST_F(CBlockViewTest, ButtonsPauseTheBallAndAFullRepaintKeepsItInSight) {
     doc.SetCell(0, 0, 1);
     settings.WriteString(Settings::kSection, Settings::kHideCursor, Settings::kOn);
-    Build(2);
-    doc.RestartAtFirstStage();
-    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);  // serving: the play pointer
-    view->RunCommand(ViewCommand::Launch);
-    EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
-    view->RunCommand(ViewCommand::Pause);
-    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
-    view->RunCommand(ViewCommand::Demo);
-    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
-}
-
-TEST_F(CBlockViewTest, ButtonsReachTheSessionOutsideTheEditor) {
-    doc.SetCell(0, 0, 1);
-    Build(2);
-    doc.RestartAtFirstStage();
-    GameSession& session = view->Session();
-    const QPoint inside(200, 200);
-
-    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, inside);
-    EXPECT_EQ(session.ballState, BallState::InFlight);
-    QTest::mouseClick(view.get(), Qt::RightButton, Qt::NoModifier, inside);
-    EXPECT_EQ(session.ballState, BallState::Paused);
-}
-
-TEST_F(CBlockViewTest, AFullRepaintShowsAPausedBallWhereItStopped) {
-    doc.SetCell(0, 0, 1);
     Build(3);
     doc.RestartAtFirstStage();
-    view->RunCommand(ViewCommand::Launch);
-    view->RunCommand(ViewCommand::Pause);
     GameSession& session = view->Session();
+    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);  // serving: the play pointer
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+    EXPECT_EQ(session.ballState, BallState::InFlight);
+    EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
+    QTest::mouseClick(view.get(), Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
+    ASSERT_EQ(session.ballState, BallState::Paused);
+    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
     session.ballX = 500;  // stopped mid-flight, far from the paddle
     session.ballY = 300;
     const Rect square = BallSquare({500, 300}, 3);
@@ -267,6 +248,9 @@ TEST_F(CBlockViewTest, AFullRepaintShowsAPausedBallWhereItStopped) {
     view->InvalidateView();
     view->RedrawIfInvalidated();
     EXPECT_TRUE(AllOf(ball, kWhite));
+    session.busy = false;
+    view->RunCommand(ViewCommand::Demo);
+    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(CBlockViewTest, TheTopWallIsDrawnOnlyByRepaintsThatReachIt) {
