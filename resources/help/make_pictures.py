@@ -122,7 +122,7 @@ def read_stage(set_name, number):
                 kind, line = int(line[1:3], 16) & ~0x20, line[4:]
             else:
                 kind, line = CELL_LETTERS[line[0]], line[1:]
-            if 0 < kind:
+            if 0 < kind < 0x80:  # a byte with the top bit set never stands
                 kinds[(row, column)] = BLOCK_COLOURS[min(kind, 14)]
             column += 1
     return kinds

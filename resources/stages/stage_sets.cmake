@@ -3,7 +3,7 @@
 # source by blctool, as SYSTEM.BLC is, and carries the same guards: the game
 # opens it without a designer warning, and the headless player clears every
 # stage at speed 1 within 30 minutes of game time per stage (36000 ticks; the
-# longest stage now needs about 26000, and a whole set plays in a second or
+# longest stage now needs about 25000, and a whole set plays in a second or
 # two even in a sanitizer build).
 set(SHIPPED_STAGE_SETS SEASONS KANJI MAZES EXPERT)
 set(SHIPPED_STAGES_DIR ${CMAKE_BINARY_DIR}/bin/stages)
