@@ -16,3 +16,5 @@ set_property(GLOBAL APPEND PROPERTY ZEMBRO_PROGRAM_DATA ${SYSTEM_STAGES_FILE})
 add_test(NAME system_stages_check COMMAND blctool check ${SYSTEM_STAGES_FILE})
 set_tests_properties(system_stages_check PROPERTIES FAIL_REGULAR_EXPRESSION "warning:")
 add_test(NAME system_stages_playtest COMMAND blctool playtest ${SYSTEM_STAGES_FILE} --speed 1)
+
+include(${CMAKE_CURRENT_LIST_DIR}/stages/stage_sets.cmake)

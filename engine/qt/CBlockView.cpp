@@ -127,10 +127,22 @@ void CBlockView::OnDraw(const QRect& clipBox) {
             painter.setFont(font());
             PlayfieldPainter::PaintEditorPanel(painter, zoom_, leftKind, rightKind);
         }
+        if (RepaintShowsBall()) {
+            const Rect square = BallSquare({session_.ballX, session_.ballY}, zoom_.zoom);
+            PlayfieldPainter::PaintPicture(painter, bitmaps_.Picture(PlayfieldPicture::Ball, zoom_.zoom), square);
+        }
     }
-    // A repaint also brings the paddle to where the input puts it now. The
-    // ball waits for the next tick.
+    // A repaint also brings the paddle to where the input puts it now. A
+    // resting ball waits for the next tick, which puts it on the paddle.
     if (!InEditor()) session_.MovePaddle(PaddleTarget(session_, ReadPaddleInput()));
+}
+
+bool CBlockView::RepaintShowsBall() const {
+    // A ball in flight, above all a paused one that no tick moves, stays in
+    // sight. While a tick's message box is open the ball may just have been
+    // lost, so it is left to the ticks after the box.
+    const BallState state = session_.ballState;
+    return !InEditor() && !session_.busy && (state == BallState::InFlight || state == BallState::Paused);
 }
 
 void CBlockView::RedrawIfInvalidated() {

@@ -99,7 +99,8 @@ public:
 
     const QImage& Image() const { return image_; }
     // The full repaint: the frame tiles the clip box touches, every cell,
-    // then the editor panel or the paddle where the input puts it.
+    // then the editor panel, or the ball in flight and the paddle where the
+    // input puts it.
     void OnDraw(const QRect& clipBox);
     // Carries out a pending invalidation now rather than at the next paint.
     void RedrawIfInvalidated();
@@ -164,6 +165,7 @@ protected:
 private:
     void ResizeToZoom();
     bool InEditor() const { return session_.mode == GameMode::Editor; }
+    bool RepaintShowsBall() const;
     // Asks for the screen to show what an incremental drawing changed.
     void Touched(const Rect& rect);
     void PaintSpriteMove(const SpriteMove& move, PlayfieldPicture picture);

@@ -37,7 +37,17 @@ def draw_block(canvas, x, y, w, h, colours):
     canvas.fill(x, y, w - 1, 1, highlight)
 
 
-def playfield(zoom):
+def sample_blocks():
+    """Rows 2 to 7 in six colours, one row each."""
+    return {(r, c): BLOCK_COLOURS[r - 2] for r in range(2, 2 + len(BLOCK_COLOURS)) for c in range(COLUMNS)}
+
+
+def playfield(zoom, blocks=None):
+    """The playfield as a game starts: frame, blocks (a dict of (row, column)
+    to (fill, outline, highlight); sample rows when none are given), and the
+    paddle with the ball resting on it."""
+    if blocks is None:
+        blocks = sample_blocks()
     bitmaps = dict(art.all_bitmaps())
     member = zoom - 2
     canvas = Canvas(px(CLIENT_UNITS[0], zoom), px(CLIENT_UNITS[1], zoom), WHITE)
@@ -50,14 +60,13 @@ def playfield(zoom):
         canvas.paste(px(right_wall, zoom), y, bitmaps[art.SIDE_TILE_ID + member])
     canvas.paste(0, 0, bitmaps[art.CORNER_ID + member])
     canvas.paste(px(right_wall, zoom), 0, bitmaps[art.CORNER_ID + member])
-    for r in range(2, 2 + len(BLOCK_COLOURS)):
-        for c in range(COLUMNS):
-            x, y = px(CELL_UNITS[0] * c + FRAME_UNITS, zoom), px(CELL_UNITS[1] * (r + 1), zoom)
-            draw_block(canvas, x, y, 16 * zoom, 8 * zoom, BLOCK_COLOURS[r - 2])
+    for (r, c), colours in sorted(blocks.items()):
+        x, y = px(CELL_UNITS[0] * c + FRAME_UNITS, zoom), px(CELL_UNITS[1] * (r + 1), zoom)
+        draw_block(canvas, x, y, 16 * zoom, 8 * zoom, colours)
+    # One ball, as in play: resting on the paddle before it is launched.
     paddle_x = 480
     canvas.paste(px(paddle_x - 8, zoom), px(PADDLE_TOP_UNITS, zoom), bitmaps[art.PADDLE_ID + member])
     canvas.paste(px(paddle_x + 24, zoom), px(BALL_TOP_UNITS, zoom), bitmaps[art.BALL_ID + member])
-    canvas.paste(px(300, zoom), px(400, zoom), bitmaps[art.BALL_ID + member])
     return canvas
 
 

@@ -99,6 +99,35 @@ def palette():
     return canvas
 
 
+# The stage shown for each shipped set in the manual's list of sets: a
+# picture that tells the set's theme at a glance.
+SET_PICTURES = [("SYSTEM", 4), ("SEASONS", 10), ("KANJI", 10), ("MAZES", 10), ("EXPERT", 5)]
+STAGES = os.path.join(os.path.dirname(HERE), "stages")
+CELL_LETTERS = {".": 0, "G": 13, "S": 14, **{str(k): k for k in range(1, 10)}, "a": 10, "b": 11, "c": 12}
+
+
+def read_stage(set_name, number):
+    """The cell kinds of one stage of a set's readable source, by (row, column)."""
+    with open(os.path.join(STAGES, set_name + ".txt"), encoding="utf-8") as source:
+        lines = [line.strip() for line in source if line.strip() and not line.startswith("#")]
+    first = lines.index(f"stage {number}") + 1
+    if lines[first].startswith("bonus"):
+        first += 1
+    kinds = {}
+    for row, line in enumerate(lines[first:first + 12]):
+        line = line.replace(" ", "")
+        column = 0
+        while line:
+            if line.startswith("{"):
+                kind, line = int(line[1:3], 16) & ~0x20, line[4:]
+            else:
+                kind, line = CELL_LETTERS[line[0]], line[1:]
+            if 0 < kind < 0x80:  # a byte with the top bit set never stands
+                kinds[(row, column)] = BLOCK_COLOURS[min(kind, 14)]
+            column += 1
+    return kinds
+
+
 def toolbar_buttons():
     strip = toolbar.toolbar_strip()
     for index, command in enumerate(TOOLBAR_COMMANDS):
@@ -123,6 +152,8 @@ def main():
     save("paddle.png", bitmaps[art.PADDLE_ID + 2])
     save("ball.png", bitmaps[art.BALL_ID + 2])
     save("playfield.png", preview.playfield(2))
+    for set_name, stage in SET_PICTURES:
+        save(f"set-{set_name.lower()}.png", preview.playfield(2, read_stage(set_name, stage)))
     save("toolbar.png", toolbar.toolbar_strip())
     for command, button in toolbar_buttons():
         save(f"tb{command}.png", button)

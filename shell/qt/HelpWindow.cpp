@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -70,6 +71,7 @@ HelpWindow::HelpWindow(QHelpEngine* engine, QWidget* parent)
 
     QHelpContentWidget* contents = engine_->contentWidget();
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowPage);
+    FollowContentsSelection(contents);
     // The contents arrive a moment after the engine opens: show the chapters
     // and mark the page already on show.
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
@@ -156,8 +158,28 @@ void HelpWindow::Present() {
     activateWindow();
 }
 
+// A click on an entry, or moving to it with the keys, shows its page at
+// once, as a reader of a table of contents expects.
+void HelpWindow::FollowContentsSelection(QHelpContentWidget* contents) {
+    auto showEntry = [this, contents](const QModelIndex& entry) {
+        if (selectingInContents_ || !entry.isValid()) return;
+        const QHelpContentItem* item = engine_->contentModel()->contentItemAt(entry);
+        if (item != nullptr && item->url().isValid()) ShowPage(item->url());
+    };
+    connect(contents->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [showEntry](const QModelIndex& current, const QModelIndex&) { showEntry(current); });
+    // A click on the entry already marked brings its page back after a link
+    // led elsewhere.
+    connect(contents, &QTreeView::clicked, this, showEntry);
+}
+
 void HelpWindow::SelectInContents(const QUrl& page) {
     QHelpContentWidget* contents = engine_->contentWidget();
     QModelIndex entry = contents->indexOf(page);
-    if (entry.isValid()) contents->setCurrentIndex(entry);
+    if (!entry.isValid()) return;
+    // Marking the page on show must not open the entry's own page, which
+    // may lack the topic the link asked for.
+    selectingInContents_ = true;
+    contents->setCurrentIndex(entry);
+    selectingInContents_ = false;
 }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class HelpBrowser;
+class QHelpContentWidget;
 class QHelpEngine;
 class QLineEdit;
 class QTabWidget;
@@ -31,10 +32,12 @@ private:
     void MakeToolBar();
     // The usual size, or less on a small screen or at a large scale factor.
     void FitToScreen();
+    void FollowContentsSelection(QHelpContentWidget* contents);
     void SelectInContents(const QUrl& page);
 
     QHelpEngine* engine_;
     HelpBrowser* browser_;
     QTabWidget* tabs_;
     QLineEdit* search_ = nullptr;
+    bool selectingInContents_ = false;
 };

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 #include "shell/StringTable.h"
 #include "shell/qt/MessageBox.h"
@@ -14,8 +16,35 @@ namespace {
 constexpr const char* kYesText = "はい";
 constexpr const char* kNoText = "いいえ";
 constexpr const char* kCancelText = "キャンセル";
+// Beside the program, the folder of the stage sets shipped with it.
+constexpr const char* kShippedStagesFolder = "stages";
 
 QString BoxTitle() { return ToQString(LoadString(StringId::ProgramTitle)); }
+
+// The stage sets that come with the game, one click away in the Open
+// dialog's side bar, after the places the dialog offers itself. Qt keeps a
+// dialog's side bar for every Qt program of the user, so the place is taken
+// out again before the dialog goes.
+class ShippedStageSetsPlace {
+public:
+    explicit ShippedStageSetsPlace(QFileDialog& dialog) : dialog_(dialog) {
+        const QString folder = QCoreApplication::applicationDirPath() + "/" + kShippedStagesFolder;
+        QList<QUrl> places = dialog_.sidebarUrls();
+        if (!QFileInfo(folder).isDir() || places.contains(QUrl::fromLocalFile(folder))) return;
+        place_ = QUrl::fromLocalFile(folder);
+        dialog_.setSidebarUrls(places << place_);
+    }
+    ~ShippedStageSetsPlace() {
+        if (place_.isEmpty()) return;
+        QList<QUrl> places = dialog_.sidebarUrls();
+        places.removeAll(place_);
+        dialog_.setSidebarUrls(places);
+    }
+
+private:
+    QFileDialog& dialog_;
+    QUrl place_;
+};
 
 // The Open and Save As dialogs share the type list and the default extension.
 std::optional<std::string> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, std::string_view title,
@@ -26,6 +55,8 @@ std::optional<std::string> RunFileDialog(QWidget* parent, QFileDialog::AcceptMod
     dialog.setNameFilters({ToQString(DocumentTexts::kStageSetFilter), ToQString(DocumentTexts::kAllFilesFilter)});
     dialog.setDefaultSuffix(ToQString(DocumentTexts::kDefaultExtension.substr(1)));
     if (!suggestedName.empty()) dialog.selectFile(ToQString(suggestedName));
+    std::optional<ShippedStageSetsPlace> shipped;
+    if (mode == QFileDialog::AcceptOpen) shipped.emplace(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
 }

@@ -55,6 +55,11 @@ while IFS= read -r data; do
   [ -f "$program_dir/$(basename "$data")" ] || fail "data file $(basename "$data") not installed"
 done < "$build/program-data.txt"
 
+# The shipped stage sets, in their folder beside the program.
+for set_file in "$build"/bin/stages/*.BLC; do
+  [ -f "$program_dir/stages/$(basename "$set_file")" ] || fail "stage set $(basename "$set_file") not installed"
+done
+
 # Start-up through the link ---------------------------------------------
 home=$scratch/home
 mkdir -p "$home"

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include "engine/BallSprite.h"
 #include "engine/BlockColours.h"
 #include "engine/DrawGeometry.h"
 #include "shell/MemorySettingsStore.h"
@@ -218,31 +219,38 @@ TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {
     EXPECT_EQ(session.paddleX, moved);
 }
 
-TEST_F(CBlockViewTest, ThePointerFollowsTheBallsState) {
+// The buttons launch and pause the ball, the pointer follows its state, and
+// a full repaint keeps a paused ball in sight.
+TEST_F(CBlockViewTest, ButtonsPauseTheBallAndAFullRepaintKeepsItInSight) {
     doc.SetCell(0, 0, 1);
     settings.WriteString(Settings::kSection, Settings::kHideCursor, Settings::kOn);
-    Build(2);
-    doc.RestartAtFirstStage();
-    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);  // serving: the play pointer
-    view->RunCommand(ViewCommand::Launch);
-    EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
-    view->RunCommand(ViewCommand::Pause);
-    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
-    view->RunCommand(ViewCommand::Demo);
-    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
-}
-
-TEST_F(CBlockViewTest, ButtonsReachTheSessionOutsideTheEditor) {
-    doc.SetCell(0, 0, 1);
-    Build(2);
+    Build(3);
     doc.RestartAtFirstStage();
     GameSession& session = view->Session();
-    const QPoint inside(200, 200);
-
-    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, inside);
+    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);  // serving: the play pointer
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
     EXPECT_EQ(session.ballState, BallState::InFlight);
-    QTest::mouseClick(view.get(), Qt::RightButton, Qt::NoModifier, inside);
-    EXPECT_EQ(session.ballState, BallState::Paused);
+    EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
+    QTest::mouseClick(view.get(), Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
+    ASSERT_EQ(session.ballState, BallState::Paused);
+    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
+    session.ballX = 500;  // stopped mid-flight, far from the paddle
+    session.ballY = 300;
+    const Rect square = BallSquare({500, 300}, 3);
+    const QRect ball(square.x, square.y, square.width, square.height);
+
+    view->InvalidateView();  // as a zoom change or an uncovered window asks
+    view->RedrawIfInvalidated();
+    EXPECT_FALSE(AllOf(ball, kWhite));
+
+    // Not while a tick's message box is open: the ball may just have been lost.
+    session.busy = true;
+    view->InvalidateView();
+    view->RedrawIfInvalidated();
+    EXPECT_TRUE(AllOf(ball, kWhite));
+    session.busy = false;
+    view->RunCommand(ViewCommand::Demo);
+    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(CBlockViewTest, TheTopWallIsDrawnOnlyByRepaintsThatReachIt) {

@@ -1,12 +1,14 @@
 // The help viewer over the built manual: every topic the program asks for
-// has its page, the keyword index searches as you type, dialogs open their
-// topic on F1, the context-help click, and a missing help file.
+// has its page, the contents open a page on one click, the keyword index
+// searches as you type, dialogs open their topic on F1, the context-help
+// click, and a missing help file.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QHelpContentWidget>
 #include <QHelpEngineCore>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
@@ -115,12 +117,23 @@ TEST(HelpViewer, KeywordIndexFindsTopicsFromPartOfAWordAsYouType) {
     EXPECT_EQ(Keyword(index, 0), "GAME OVER");
 }
 
-TEST(HelpViewer, OneWindowRaisedAtEachNewTopicWithBackAndForward) {
+TEST(HelpViewer, ContentsOpenOnOneClickAndOneWindowIsRaisedAtEachNewTopic) {
     QtHelpService help(BuiltHelpFile());
     help.ShowContents();
     HelpWindow* window = help.Window();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(PageOf(help), "index.html");
+
+    // The contents show a page on one click, and as the keys move through them.
+    auto* contents = window->findChild<QHelpContentWidget*>();
+    ASSERT_TRUE(QTest::qWaitFor([contents] { return contents->model()->rowCount() > 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QModelIndex play = contents->model()->index(1, 0, contents->model()->index(0, 0));
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualRect(play).center());
+    EXPECT_EQ(PageOf(help), "play.html");
+    QTest::keyClick(contents, Qt::Key_Down);
+    EXPECT_EQ(PageOf(help), "modes.html");
+
     help.ShowTopic(HelpTopic::MainWindow);
     help.ShowHelpOnHelp();
     EXPECT_EQ(help.Window(), window);
