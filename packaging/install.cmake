@@ -30,6 +30,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/zembrovaltine.desktop DESTINATION sh
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/com.vantrosk.Zembrovaltine.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/zembrovaltine-mime.xml
   DESTINATION share/mime/packages RENAME zembrovaltine.xml)
+# File managers draw a stage set's first stage through blctool.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/zembrovaltine.thumbnailer DESTINATION share/thumbnailers)
 foreach(size 16 24 32 48 64 128 256)
   install(FILES ${ZEMBRO_DESKTOP_ICONS}/zembrovaltine-${size}.png
     DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME zembrovaltine.png)
