@@ -33,36 +33,47 @@ style_of() {
   esac
 }
 
-has_header() { grep -q 'SPDX-License-Identifier' "$1"; }
-
-while IFS= read -r -d '' path; do
-  [ -f "$path" ] && [ ! -L "$path" ] || continue
-  style=$(style_of "$path")
-  case $style in
-    none) ;;
-    unknown) unknown+=("$path") ;;
-    *) has_header "$path" && continue
-       if [ "$style" = fsfap ]; then fsfap+=("$path"); else by_style[$style]+="$path"$'\n'; fi ;;
-  esac
-done < <(git ls-files -z --cached --others --exclude-standard)
+# A header is a licence tag near the top; a mere mention of a copyright in
+# the text (the README's, the About page's) is none. The tag is spelt in two
+# parts so that reuse does not read this very line as one.
+licence_tag='SPDX-License-''Identifier: '
+has_header() { head -n 20 "$1" | grep -q "$licence_tag[A-Za-z0-9]"; }
 
 annotate() {  # licence style paths...
   local licence=$1 style=$2
   shift 2
   [ $# -gt 0 ] || return 0
-  reuse annotate --copyright Vantrosk --year 2026 --license "$licence" --style "$style" \
-    --skip-existing "$@"
+  reuse annotate --copyright Vantrosk --year 2026 --license "$licence" --style "$style" "$@"
 }
 
-for style in "${!by_style[@]}"; do
-  mapfile -t paths < <(printf '%s' "${by_style[$style]}")
-  annotate GPL-3.0-or-later "$style" "${paths[@]}"
-done
-annotate FSFAP html "${fsfap[@]}"
+# All in one function, read whole before it runs: this script is one of the
+# files it annotates, and bash reads a script as it goes.
+main() {
+  while IFS= read -r -d '' path; do
+    [ -f "$path" ] && [ ! -L "$path" ] || continue  # links are linted through their targets
+    style=$(style_of "$path")
+    case $style in
+      none) ;;
+      unknown) unknown+=("$path") ;;
+      *) has_header "$path" && continue
+         if [ "$style" = fsfap ]; then fsfap+=("$path"); else by_style[$style]+="$path"$'\n'; fi ;;
+    esac
+  done < <(git ls-files -z --cached --others --exclude-standard)
+  # Nothing is changed until every file's style is known.
+  if [ ${#unknown[@]} -gt 0 ]; then
+    printf 'No comment style is known for these; add them to style_of or .reuse/dep5:\n' >&2
+    printf '  %s\n' "${unknown[@]}" >&2
+    exit 1
+  fi
 
-if [ ${#unknown[@]} -gt 0 ]; then
-  printf 'No comment style is known for these; add them to style_of or .reuse/dep5:\n' >&2
-  printf '  %s\n' "${unknown[@]}" >&2
-  exit 1
-fi
-reuse lint
+  for style in "${!by_style[@]}"; do
+    mapfile -t paths < <(printf '%s' "${by_style[$style]}")
+    annotate GPL-3.0-or-later "$style" "${paths[@]}"
+  done
+  annotate FSFAP html "${fsfap[@]}"
+
+  reuse lint
+}
+
+# The exit on the same line: after main the file has moved under bash.
+main "$@"; exit $?
