@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "shell/StringTable.h"
+#include "shell/qt/FileDialogLook.h"
 #include "shell/qt/MessageBox.h"
 #include "shell/qt/QtText.h"
 #include "stages/DocumentTexts.h"
@@ -21,6 +22,7 @@ QString BoxTitle() { return ToQString(LoadString(StringId::ProgramTitle)); }
 std::optional<std::string> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, std::string_view title,
                                          std::string_view suggestedName) {
     QFileDialog dialog(parent, ToQString(title));
+    FinishFileDialog(dialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters({ToQString(DocumentTexts::kStageSetFilter), ToQString(DocumentTexts::kAllFilesFilter)});
