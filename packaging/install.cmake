@@ -1,7 +1,8 @@
 # Installing the game. The program looks for its default stage set, sounds,
 # tunes and help file in its own directory, so all of them live together in
-# <prefix>/lib/zembrovaltine; <prefix>/bin/zembrovaltine is a relative link
-# to the program there (it finds its directory through /proc/self/exe).
+# <prefix>/lib/zembrovaltine; <prefix>/games/zembrovaltine, the command in
+# Debian's place for games, is a relative link to the program there (it
+# finds its directory through /proc/self/exe).
 #
 # Data files that belong beside the program are registered by whoever builds
 # them, with their absolute path in the build tree:
@@ -21,7 +22,7 @@ install(TARGETS blctool RUNTIME DESTINATION bin)
 set(ZEMBRO_PROGRAM_LINK ${CMAKE_BINARY_DIR}/install-links/zembrovaltine)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-links)
 file(CREATE_LINK ../${ZEMBRO_PROGRAM_INSTALL_DIR}/zembrovaltine ${ZEMBRO_PROGRAM_LINK} SYMBOLIC)
-install(FILES ${ZEMBRO_PROGRAM_LINK} DESTINATION bin)
+install(FILES ${ZEMBRO_PROGRAM_LINK} DESTINATION games)
 
 # Desktop integration: menu entry, store metadata, the stage-set file type
 # and the icons of both, drawn by resources/art/make_art.py.
@@ -30,6 +31,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/zembrovaltine.desktop DESTINATION sh
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/com.vantrosk.Zembrovaltine.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/zembrovaltine-mime.xml
   DESTINATION share/mime/packages RENAME zembrovaltine.xml)
+# File managers draw a stage set's first stage through blctool.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/zembrovaltine.thumbnailer DESTINATION share/thumbnailers)
 foreach(size 16 24 32 48 64 128 256)
   install(FILES ${ZEMBRO_DESKTOP_ICONS}/zembrovaltine-${size}.png
     DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME zembrovaltine.png)
@@ -62,4 +65,5 @@ function(zembro_install_program_data)
 endfunction()
 cmake_language(DEFER CALL zembro_install_program_data)
 
+include(${CMAKE_SOURCE_DIR}/packaging/docs.cmake)
 include(${CMAKE_SOURCE_DIR}/packaging/package.cmake)

@@ -10,6 +10,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   libfluidsynth-dev timgm6mb-soundfont fluid-soundfont-gm
   libgtest-dev libgmock-dev libbenchmark-dev
+  libpng-dev reuse lintian
   fonts-ipafont-gothic
   xvfb xauth imagemagick xdotool
   dpkg-dev file desktop-file-utils appstream shared-mime-info xdg-utils

@@ -7,6 +7,7 @@
 #include "shell/FormatString.h"
 #include "shell/StringTable.h"
 #include "shell/qt/DialogControls.h"
+#include "shell/qt/FileDialogLook.h"
 #include "shell/qt/MessageBox.h"
 #include "shell/qt/QtText.h"
 #include "sound/MusicFilesStore.h"
@@ -38,6 +39,7 @@ QStringList NameFilters(std::string_view filterText) {
 
 std::optional<QString> ChooseMidiFile(QWidget* owner, const QString& title) {
     QFileDialog dialog(owner, title);
+    FinishFileDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(NameFilters(LoadString(StringId::MidiFilter)));

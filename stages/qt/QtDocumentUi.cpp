@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "shell/StringTable.h"
+#include "shell/qt/FileDialogLook.h"
 #include "shell/qt/MessageBox.h"
 #include "shell/qt/QtText.h"
 #include "stages/DocumentTexts.h"
@@ -50,6 +51,7 @@ private:
 std::optional<std::string> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, std::string_view title,
                                          std::string_view suggestedName) {
     QFileDialog dialog(parent, ToQString(title));
+    FinishFileDialog(dialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters({ToQString(DocumentTexts::kStageSetFilter), ToQString(DocumentTexts::kAllFilesFilter)});

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build tree into a scratch DESTDIR and checks what a player's
 # system would get: the layout, that the program starts through its link and
-# reads the stage set beside it, the desktop entry and store metadata, and
-# that the desktop recognises stage sets by name and by content.
+# reads the stage set beside it, the desktop entry and store metadata, that
+# the desktop recognises stage sets by name and by content, and that the
+# thumbnailer entry's own command line draws one.
 #
 #   check-install.sh BUILD_DIR
 set -euo pipefail
@@ -33,6 +34,9 @@ for file in \
     share/applications/zembrovaltine.desktop \
     share/metainfo/com.vantrosk.Zembrovaltine.metainfo.xml \
     share/mime/packages/zembrovaltine.xml \
+    share/thumbnailers/zembrovaltine.thumbnailer \
+    share/man/man6/zembrovaltine.6.gz share/man/man6/blctool.6.gz \
+    share/doc/zembrovaltine/copyright share/doc/zembrovaltine/changelog.gz \
     share/icons/hicolor/scalable/apps/zembrovaltine.svg \
     share/icons/hicolor/scalable/mimetypes/application-x-zembrovaltine-stage-set.svg; do
   [ -f "$installed/$file" ] || fail "missing $file"
@@ -48,8 +52,8 @@ for size in 16 24 32 48 64 128 256; do
   done
 done
 [ -x "$program_dir/zembrovaltine" ] || fail "the program is not executable"
-[ "$(readlink "$installed/bin/zembrovaltine")" = ../lib/zembrovaltine/zembrovaltine ] ||
-  fail "bin/zembrovaltine is not the relative link to the program"
+[ "$(readlink "$installed/games/zembrovaltine")" = ../lib/zembrovaltine/zembrovaltine ] ||
+  fail "games/zembrovaltine is not the relative link to the program"
 # Everything the build registered as program data lies beside the program.
 while IFS= read -r data; do
   [ -f "$program_dir/$(basename "$data")" ] || fail "data file $(basename "$data") not installed"
@@ -75,7 +79,7 @@ until grep -q "Watches established" "$scratch/watch.err" 2>/dev/null; do
   kill -0 "$watch_pid" 2>/dev/null || fail "inotifywait did not start: $(cat "$scratch/watch.err")"
   sleep 0.1
 done
-QT_QPA_PLATFORM=offscreen "$installed/bin/zembrovaltine" >"$scratch/program.log" 2>&1 &
+QT_QPA_PLATFORM=offscreen "$installed/games/zembrovaltine" >"$scratch/program.log" 2>&1 &
 program_pid=$!
 wait "$watch_pid" || fail "the installed program never read SYSTEM.BLC: $(cat "$scratch/program.log")"
 watch_pid=
@@ -101,4 +105,12 @@ for file in x.dat y.BLC; do
   type=$(xdg-mime query filetype "$scratch/$file")
   [ "$type" = application/x-zembrovaltine-stage-set ] || fail "$file is taken for $type"
 done
-echo "install layout, start-up, desktop entry, metadata and file type: all good"
+
+# The thumbnailer entry, run as a file manager runs it ----------------------
+exec_line=$(sed -n 's/^Exec=//p' "$installed/share/thumbnailers/zembrovaltine.thumbnailer")
+command=${exec_line//%s/256}
+command=${command//%i/$scratch\/y.BLC}
+command=${command//%o/$scratch\/y.png}
+PATH=$installed/bin:$PATH $command || fail "the thumbnailer's command failed: $command"
+[ "$(od -An -c -j1 -N3 "$scratch/y.png" | tr -d ' ')" = PNG ] || fail "the thumbnailer wrote no PNG"
+echo "install layout, start-up, desktop entry, metadata, file type and thumbnailer: all good"

@@ -3,3 +3,8 @@
 add_test(NAME blctool.hostile_files
   COMMAND ${CMAKE_SOURCE_DIR}/tests/tools/hostile_files.sh $<TARGET_FILE:blctool>
     ${CMAKE_SOURCE_DIR}/resources/stages/SYSTEM.txt)
+
+# The file managers' thumbnailer: sizes, colours and refusals.
+add_test(NAME blctool.thumbnail
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/tools/thumbnail.sh $<TARGET_FILE:blctool>
+    ${CMAKE_BINARY_DIR}/bin/SYSTEM.BLC ${CMAKE_SOURCE_DIR})
