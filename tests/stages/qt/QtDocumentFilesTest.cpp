@@ -120,7 +120,7 @@ TEST(QtDocumentFilesTest, AWriteThatFailsPartWayIsReportedAndLeavesTheOldFileWho
     EXPECT_EQ(ended, "exit 0") << "signal 25 is SIGXFSZ";
 }
 
-TEST(QtDocumentFilesTest, PermissionProblemsAreNamedAndASetInAReadOnlyFolderIsSavedInPlace) {
+TEST(QtDocumentFilesTest, PermissionProblemsAreNamedAndASetInAReadOnlyFolderIsSavedInPlaceAllOrNothing) {
     const std::string ended = ChildProcess::Run([] {
         QTemporaryDir dir;
         const QString unreadable = dir.filePath("secret.blc");
@@ -145,6 +145,14 @@ TEST(QtDocumentFilesTest, PermissionProblemsAreNamedAndASetInAReadOnlyFolderIsSa
         if (files.ReplaceFile(Path(writable), newBytes).status != WriteStatus::Written)
             failures += Failed("a writable set in a read-only folder was not saved");
         if (FileBytes(writable) != newBytes) failures += Failed("the set does not hold the new bytes");
+
+        // In place, a write the size limit would cut short is not begun.
+        rlimit limit{1000, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const FileWriteResult cut = files.ReplaceFile(Path(writable), std::string(2125, 'c'));
+        if (SaveFailureText(cut, Path(writable)) != "ﾃﾞｨｽｸがいっぱいのため、" + Path(writable) + " を保存できません。")
+            failures += Failed("a write past the size limit is not reported as a full disk");
+        if (FileBytes(writable) != newBytes) failures += Failed("the set was left part new, part old");
 
         chmod(dir.path().toLocal8Bit().constData(), 0755);  // so that the folder can go
         return failures;
