@@ -108,11 +108,34 @@ std::string ResolvedTarget(const std::string& path) {
     return path;  // a dangling link: rename replaces the link itself
 }
 
+// What a temporary file's name adds to the target's: a leading dot, and a
+// dot, up to nine digits and ".tmp" after it.
+constexpr std::size_t kTemporaryExtraBytes = 15;
+
+// The start of a temporary file's name: the target's name, hidden. A name
+// too long to take the additions within the folder's name or path limit is
+// shortened (at a character's start), so that any name the file system
+// accepts can be saved.
+std::string TemporaryPrefix(const std::string& target) {
+    const std::string directory = DirectoryPart(target);
+    std::string name = NamePart(target);
+    const long nameMax = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+    const std::size_t nameRoom = (nameMax > 0 ? static_cast<std::size_t>(nameMax) : NAME_MAX) - kTemporaryExtraBytes;
+    const std::size_t pathUsed = directory.size() + 1 + kTemporaryExtraBytes;
+    const std::size_t pathRoom = PATH_MAX - 1 > pathUsed ? PATH_MAX - 1 - pathUsed : 0;
+    std::size_t keep = std::min(name.size(), std::min(nameRoom, pathRoom));
+    if (keep < name.size()) {
+        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;  // a UTF-8 continuation
+        name.resize(keep);
+    }
+    return directory + "/." + name + ".";
+}
+
 // A new file beside the target, under a name nobody could have planted:
 // created exclusively, never through a link.
 int CreateTemporary(const std::string& target, mode_t mode, std::string& name) {
     static std::mt19937_64 random{std::random_device{}()};
-    const std::string prefix = DirectoryPart(target) + "/." + NamePart(target) + ".";
+    const std::string prefix = TemporaryPrefix(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = prefix + std::to_string(random() % 1'000'000'000) + ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);

@@ -37,6 +37,8 @@ ReadOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes);
 // place instead, all or nothing as well: the size limit and the space are
 // checked first, and the old bytes are put back should the write fail.
 // A write past the process's file-size limit fails instead of ending it.
+// A name too long to take the temporary file's additions gets a shortened
+// temporary name.
 WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace SafeFiles

@@ -75,6 +75,22 @@ TEST(QtDocumentFilesTest, OnlyRegularFilesAreOpenedAndAnythingElseReadsAsInacces
     EXPECT_EQ(ended, "exit 0");
 }
 
+TEST(QtDocumentFilesTest, ANameAsLongAsTheFileSystemAllowsIsSaved) {
+    QTemporaryDir dir;
+    std::string wide = "a";  // a shortened temporary name must still end on a whole character
+    for (int count = 0; count < 83; ++count) wide += "面";
+    for (const std::string& name : {std::string(251, 'n') + ".blc", wide + ".blc"}) {
+        const std::string path = Path(dir.filePath(QString::fromStdString(name)));
+        QtDocumentFiles files;
+        for (const char fill : {'o', 'n'}) {
+            ASSERT_EQ(files.ReplaceFile(path, std::string(2125, fill)).status, WriteStatus::Written) << name.size();
+            EXPECT_EQ(FileBytes(QString::fromStdString(path)), std::string(2125, fill));
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file was left";
+        QFile::remove(QString::fromStdString(path));
+    }
+}
+
 TEST(QtDocumentFilesTest, AReadOnlyTargetIsRefusedEvenForRoot) {
     QTemporaryDir dir;
     const QString path = dir.filePath("kept.blc");
