@@ -71,6 +71,7 @@ public:
     bool OnOpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
     bool CanCloseFrame() override;
+    void OnLeavingTitle() override { SaveHighScore(); }
     void SaveHighScore();
     void LoadHighScore();
 

@@ -73,6 +73,7 @@ bool Document::DoSave(std::optional<std::string> path) {
         path = Files().FullPathOf(*chosen);
     }
     if (!OnSaveDocument(*path)) return false;
+    if (*path != m_strPathName) OnLeavingTitle();
     SetPathName(*path);
     return true;
 }

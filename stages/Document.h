@@ -47,6 +47,9 @@ public:
     virtual bool OnOpenDocument(const std::string& path) = 0;
     virtual bool OnSaveDocument(const std::string& path) = 0;
     virtual bool CanCloseFrame();
+    // Save As to another file, just before the document takes that file's
+    // path and title: what is kept under the old title is stored now.
+    virtual void OnLeavingTitle() {}
 
     // Before modified contents are replaced or the program ends: asks whether
     // to save them. True when the caller may go on (saved, or not wanted);

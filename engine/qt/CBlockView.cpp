@@ -318,6 +318,12 @@ void CBlockView::mouseMoveEvent(QMouseEvent* event) {
     // The window system keeps sending moves outside the view while a button
     // is held, so a drag goes on wherever the pointer wanders.
     if (!InEditor() || !capture_) return;
+    // The release may have gone elsewhere (to a box that opened mid-drag,
+    // say): a move with no button held ends the drag instead of painting.
+    if ((event->buttons() & (Qt::LeftButton | Qt::RightButton)) == Qt::NoButton) {
+        EndCapture();
+        return;
+    }
     if (const auto cell = GridCellAt(position, zoom_)) PaintCell(*cell, dragLeft ? leftKind : rightKind);
 }
 
@@ -334,6 +340,13 @@ void CBlockView::mousePressEvent(QMouseEvent* event) {
 void CBlockView::mouseReleaseEvent(QMouseEvent* event) {
     if (InEditor() && IsPaintingButton(event->button()))
         ReleaseInEditor(PositionOf(event), event->button() == Qt::LeftButton);
+}
+
+bool CBlockView::event(QEvent* event) {
+    // A modal box over the window, or a grab taken away, leaves the view
+    // without the mouse: the editor's drag ends there.
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::UngrabMouse) EndCapture();
+    return QWidget::event(event);
 }
 
 // The stage set's view -------------------------------------------------------

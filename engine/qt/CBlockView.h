@@ -156,6 +156,7 @@ protected:
     // be had. Tests override it to see the program cope without one.
     virtual int StartTickTimer();
 
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -177,6 +178,8 @@ private:
     // The editor.
     void PressInEditor(PixelPoint point, bool left);
     void ReleaseInEditor(PixelPoint point, bool left);
+    // Ends the drag without painting; the stroke becomes one step of the history.
+    void EndCapture();
     void PaintCell(GridCell cell, int kind);
     void DrawLeftKind();
     void DrawRightKind();
@@ -205,7 +208,8 @@ private:
     bool painting_ = false;     // inside paintEvent, which shows the whole change anyway
     int tickTimerId_ = 0;
     std::optional<PointerShape> pointerShape_;
-    // The editor holds the mouse from a press on the grid to a release.
+    // The editor holds the mouse from a press on the grid to a release, or
+    // until no button is held or the mouse is taken away.
     bool capture_ = false;
     // The stage as it was before the stroke being painted.
     std::optional<StageContents> strokeBefore_;

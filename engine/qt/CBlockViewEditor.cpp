@@ -33,8 +33,13 @@ void CBlockView::PressInEditor(PixelPoint point, bool left) {
 
 void CBlockView::ReleaseInEditor(PixelPoint point, bool left) {
     if (!capture_) return;
-    capture_ = false;
     if (const auto cell = GridCellAt(point, zoom_)) PaintCell(*cell, left ? leftKind : rightKind);
+    EndCapture();
+}
+
+void CBlockView::EndCapture() {
+    if (!capture_) return;
+    capture_ = false;
     EndStroke();
     emit editStateChanged();
 }

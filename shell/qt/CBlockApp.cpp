@@ -15,9 +15,9 @@
 #include "shell/qt/COptionDlg.h"
 #include "shell/qt/QtText.h"
 #include "shell/qt/QtHelpService.h"
-#include "shell/qt/QtSettingsStore.h"
 #include "shell/qt/SessionEndGuard.h"
 #include "shell/qt/SignalCloseBridge.h"
+#include "shell/qt/UserSettingsStore.h"
 #include "stages/qt/QtDocumentUi.h"
 
 namespace {
@@ -78,7 +78,7 @@ void CBlockApp::EndOnSignal() {
 void CBlockApp::OpenSettingsStore() {
     settings_ = environment_.settings;
     if (settings_ != nullptr) return;
-    ownSettings_ = std::make_unique<QtSettingsStore>();
+    ownSettings_ = OpenUserSettingsStore();
     settings_ = ownSettings_.get();
 }
 

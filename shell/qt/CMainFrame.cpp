@@ -1,5 +1,6 @@
 #include "shell/qt/CMainFrame.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <QAction>
@@ -26,6 +27,7 @@
 #include "shell/SettingsStore.h"
 #include "shell/StringTable.h"
 #include "shell/OptionSettings.h"
+#include "shell/WindowPlace.h"
 #include "shell/Zoom.h"
 #include "shell/qt/AboutBox.h"
 #include "shell/qt/CommandTable.h"
@@ -88,9 +90,11 @@ CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, Setti
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(ToQString(LoadString(StringId::ProgramTitle)));
     setWindowIcon(ProgramIcon());
-    move(settings.ReadInt(kSection, kLeft, kDefaultPosition), settings.ReadInt(kSection, kTop, kDefaultPosition));
+    const PixelPoint storedPlace{settings.ReadInt(kSection, kLeft, kDefaultPosition),
+                                 settings.ReadInt(kSection, kTop, kDefaultPosition)};
 
     view_ = new CBlockView(doc, settings, this);
+    MoveToPlace(storedPlace);
     setCentralWidget(view_);
     CreateMenus();
     toolBar_ = CreateMainToolbar(this, *commands_);
@@ -239,6 +243,22 @@ void CMainFrame::FitFrameToZoom(int level) {
     if (!toolBar_->isHidden()) height += toolBar_->sizeHint().height();
     // A fixed size: the user cannot resize the window, and its place stays.
     setFixedSize(width, height);
+}
+
+// A place stored on a screen that is gone, or written by hand, must not
+// hide the window on every start: its title bar has to be within reach.
+void CMainFrame::MoveToPlace(PixelPoint stored) {
+    std::vector<Rect> screens;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    QList<QScreen*> all = QGuiApplication::screens();
+    std::stable_partition(all.begin(), all.end(), [primary](const QScreen* screen) { return screen == primary; });
+    for (const QScreen* screen : all) {
+        const QRect area = screen->geometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const int width = ViewUnitsToPixels(kViewWidthUnits, view_->Zoom().zoom);
+    const PixelPoint place = WindowPlaceOnScreens(stored, width, screens);
+    move(place.x, place.y);
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "engine/PixelPoint.h"
 #include "shell/CommandRules.h"
 
 class CBlockDoc;
@@ -51,6 +52,9 @@ private:
     void BindOptionCommands();
     void BindHelpCommands();
     void SetHelpTopics();
+    // Opens at the stored place, or on the primary screen should that place
+    // leave the title bar on no screen.
+    void MoveToPlace(PixelPoint stored);
     void ToggleBar(QWidget* bar);
     void ChooseZoom();
     void SetSpeed(int speed);

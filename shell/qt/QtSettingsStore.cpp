@@ -10,8 +10,6 @@ QString KeyPath(std::string_view section, std::string_view key) {
 }
 }  // namespace
 
-QtSettingsStore::QtSettingsStore() : settings_(QStringLiteral("Vantrosk"), QStringLiteral("Zembrovaltine")) {}
-
 QtSettingsStore::QtSettingsStore(const QString& iniPath) : settings_(iniPath, QSettings::IniFormat) {}
 
 QVariant QtSettingsStore::Read(std::string_view section, std::string_view key) const {

@@ -4,12 +4,10 @@
 
 #include "shell/SettingsStore.h"
 
-// The settings store on QSettings, under organisation "Vantrosk" and
-// application "Zembrovaltine"; a section is a QSettings group.
+// The settings store on QSettings, in a file of the given path (the user's
+// is chosen by OpenUserSettingsStore); a section is a QSettings group.
 class QtSettingsStore : public SettingsStore {
 public:
-    QtSettingsStore();
-    // A store in a file of the given path, for tests.
     explicit QtSettingsStore(const QString& iniPath);
 
     int ReadInt(std::string_view section, std::string_view key, int defaultValue) override;

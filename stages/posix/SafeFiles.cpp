@@ -1,5 +1,6 @@
 #include "stages/posix/SafeFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -8,7 +9,9 @@
 #include <random>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace SafeFiles {
@@ -105,11 +108,34 @@ std::string ResolvedTarget(const std::string& path) {
     return path;  // a dangling link: rename replaces the link itself
 }
 
+// What a temporary file's name adds to the target's: a leading dot, and a
+// dot, up to nine digits and ".tmp" after it.
+constexpr std::size_t kTemporaryExtraBytes = 15;
+
+// The start of a temporary file's name: the target's name, hidden. A name
+// too long to take the additions within the folder's name or path limit is
+// shortened (at a character's start), so that any name the file system
+// accepts can be saved.
+std::string TemporaryPrefix(const std::string& target) {
+    const std::string directory = DirectoryPart(target);
+    std::string name = NamePart(target);
+    const long nameMax = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+    const std::size_t nameRoom = (nameMax > 0 ? static_cast<std::size_t>(nameMax) : NAME_MAX) - kTemporaryExtraBytes;
+    const std::size_t pathUsed = directory.size() + 1 + kTemporaryExtraBytes;
+    const std::size_t pathRoom = PATH_MAX - 1 > pathUsed ? PATH_MAX - 1 - pathUsed : 0;
+    std::size_t keep = std::min(name.size(), std::min(nameRoom, pathRoom));
+    if (keep < name.size()) {
+        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;  // a UTF-8 continuation
+        name.resize(keep);
+    }
+    return directory + "/." + name + ".";
+}
+
 // A new file beside the target, under a name nobody could have planted:
 // created exclusively, never through a link.
 int CreateTemporary(const std::string& target, mode_t mode, std::string& name) {
     static std::mt19937_64 random{std::random_device{}()};
-    const std::string prefix = DirectoryPart(target) + "/." + NamePart(target) + ".";
+    const std::string prefix = TemporaryPrefix(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = prefix + std::to_string(random() % 1'000'000'000) + ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
@@ -124,13 +150,65 @@ void SyncDirectory(const std::string& target) {
     if (directory.valid()) ::fsync(directory.get());
 }
 
+// Whether `size` bytes can be written over the open file from its start
+// without meeting the file-size limit or a full disk, found out before a
+// byte changes. errno tells why not.
+bool RoomToWrite(int fd, std::size_t size, off_t oldSize) {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && size > limit.rlim_cur) {
+        errno = EFBIG;
+        return false;
+    }
+    if (static_cast<off_t>(size) <= oldSize) return true;
+    // The blocks the file grows by are reserved, its size left as it is.
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) == 0) return true;
+    if (errno != EOPNOTSUPP && errno != ENOSYS) return false;
+    struct statvfs disk {};
+    const auto growth = static_cast<unsigned long long>(size) - static_cast<unsigned long long>(oldSize);
+    if (::fstatvfs(fd, &disk) == 0 && static_cast<unsigned long long>(disk.f_bavail) * disk.f_frsize < growth) {
+        errno = ENOSPC;
+        return false;
+    }
+    return true;
+}
+
+bool ReadAll(int fd, std::string& bytes) {
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t count = ::pread(fd, bytes.data() + filled, bytes.size() - filled, static_cast<off_t>(filled));
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) {
+            if (count == 0) errno = EIO;
+            return false;
+        }
+        filled += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+// Should this fail too, nothing more can be done for the file; the caller
+// reports the first failure and keeps its data.
+void PutBack(int fd, const std::string& old, off_t oldSize) {
+    if (WriteAll(fd, old, 0) && ::ftruncate(fd, oldSize) == 0) ::fsync(fd);
+}
+
+// Over the target itself, all or nothing: what the write could meet is
+// checked first, and should it fail all the same the bytes it covered and
+// the old length are put back, so that no mix of old and new is left.
 WriteOutcome WriteInPlace(const std::string& target, std::string_view bytes) {
-    Descriptor file(::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    Descriptor file(::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
     if (!file.valid()) return WriteFailure(WriteStatus::CannotCreate, errno);
-    if (!WriteAll(file.get(), bytes, 0) || ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0 ||
-        ::fsync(file.get()) != 0 || !file.Close())
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) return WriteFailure(WriteStatus::CannotCreate, errno);
+    std::string old(std::min(bytes.size(), static_cast<std::size_t>(info.st_size)), '\0');
+    if (!ReadAll(file.get(), old) || !RoomToWrite(file.get(), bytes.size(), info.st_size))
         return WriteFailure(WriteStatus::WriteFailed, errno);
-    return {};
+    if (WriteAll(file.get(), bytes, 0) && ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0 &&
+        ::fsync(file.get()) == 0)
+        return file.Close() ? WriteOutcome{} : WriteFailure(WriteStatus::WriteFailed, errno);
+    const int error = errno;
+    PutBack(file.get(), old, info.st_size);
+    return WriteFailure(WriteStatus::WriteFailed, error);
 }
 
 WriteOutcome WriteAndRename(const std::string& target, std::string_view bytes, const struct stat* old) {

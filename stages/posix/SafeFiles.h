@@ -35,8 +35,11 @@ ReadOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes);
 // is followed, so the link stays and the file it names is replaced. A
 // target without write permission is refused. When the folder takes no new
 // file but the target itself may be written, the target is written in
-// place instead (a stage set never changes size, so this needs no space).
+// place instead, all or nothing as well: the size limit and the space are
+// checked first, and the old bytes are put back should the write fail.
 // A write past the process's file-size limit fails instead of ending it.
+// A name too long to take the temporary file's additions gets a shortened
+// temporary name.
 WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes);
 
 // Puts the bytes in a file that did not exist, in folder, under the first

@@ -117,6 +117,17 @@ TEST_F(DocumentTest, SavingASetThatHasNoFileAsksForOne) {
     EXPECT_FALSE(doc.IsModified());
 }
 
+TEST_F(DocumentTest, SaveAsStoresTheBestScoreUnderTheOldTitleAndKeepsItForTheNew) {
+    OpenAndModifyA();
+    session.highScore = 900;
+    ui.saveAsAnswer = "/sets/c.blc";
+    ASSERT_TRUE(commands.FileSaveAs());
+    EXPECT_EQ(Stored(HighScoreKey("a.blc")), 900) << "raised in this run, stored before the title changed";
+    EXPECT_EQ(doc.GetTitle(), "c.blc");
+    EXPECT_EQ(session.highScore, 900);
+    EXPECT_FALSE(settings.Contains(kSection, HighScoreKey("c.blc"))) << "written when the set is left";
+}
+
 TEST_F(DocumentTest, AFailedSaveKeepsTheFileAndTheChangesInMemory) {
     OpenAndModifyA();
     doc.KnockOut(0, 0);

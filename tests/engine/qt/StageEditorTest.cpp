@@ -118,6 +118,21 @@ TEST_F(StageEditorTest, ADragPaintsWhereTheMovesAreAndNothingOutsideTheGrid) {
     EXPECT_EQ(doc.Cell(8, 0), 0) << "the drag ended with the release";
 }
 
+TEST_F(StageEditorTest, ADragEndsWhenNoButtonIsHeldOrABoxTakesTheMouse) {
+    Press(CellCentre(0, 0));
+    held = Qt::NoButton;  // the release went to a box that opened mid-drag
+    Move(CellCentre(1, 0));
+    held = Qt::LeftButton;
+    Move(CellCentre(2, 0));
+    EXPECT_EQ(Kinds(), "100000000000000") << "a move with no button held ends the drag";
+
+    Press(CellCentre(0, 1));
+    QEvent blocked(QEvent::WindowBlocked);
+    QApplication::sendEvent(view.get(), &blocked);
+    Move(CellCentre(1, 1));
+    EXPECT_EQ(Kinds(2), "100000000000000/100000000000000") << "a modal box took the mouse";
+}
+
 TEST_F(StageEditorTest, ReleasingTheRightButtonDuringALeftDragPaintsWithTheRightKind) {
     doc.SetCell(5, 5, 3);
     Press(CellCentre(4, 5));

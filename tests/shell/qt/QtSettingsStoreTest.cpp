@@ -2,7 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+#include "shell/qt/UserSettingsStore.h"
+#include "tests/stages/qt/ChildProcess.h"
 
 namespace {
 TEST(QtSettingsStoreTest, KeepsIntegersTextsAndTheDifferenceBetweenMissingAndEmpty) {
@@ -43,5 +55,39 @@ TEST(QtSettingsStoreTest, AnIntegerOutsideThe32BitRangeReadsAsMissing) {
     EXPECT_EQ(store.ReadInt("Zembrovaltine", "Speed", 1), 1);
     EXPECT_EQ(store.ReadInt("Zembrovaltine", "Xl", 0), -2147483648) << "the ends of the range are numbers";
     EXPECT_EQ(store.ReadInt("Zembrovaltine", "Yu", 0), 2147483647);
+}
+
+int Failed(const char* what) {
+    std::fprintf(stderr, "in the child process: %s\n", what);
+    return 1;
+}
+
+// A FIFO where the settings file belongs would block the first read for
+// ever: the check runs in a child process that an alarm ends should it hang.
+TEST(QtSettingsStoreTest, ASettingsPathThatIsNoRegularFileIsLeftAloneAndTheDefaultsServe) {
+    const std::string ended = ChildProcess::Run([] {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        QCoreApplication::setOrganizationName(QStringLiteral("Vantrosk"));
+        QCoreApplication::setApplicationName(QStringLiteral("Zembrovaltine"));
+        const QString path = UserSettingsPath();
+        if (path != QSettings().fileName()) return Failed("not the file QSettings would choose");
+        QDir().mkpath(QFileInfo(path).path());
+        if (mkfifo(path.toLocal8Bit().constData(), 0600) != 0) return Failed("mkfifo");
+
+        const auto store = OpenUserSettingsStore();
+        if (store->ReadInt("Zembrovaltine", "Speed", 1) != 1) return Failed("the default does not serve");
+        store->WriteInt("Zembrovaltine", "Speed", 2);
+        struct stat info {};
+        if (stat(path.toLocal8Bit().constData(), &info) != 0 || !S_ISFIFO(info.st_mode))
+            return Failed("something was written over the FIFO");
+
+        QFile::remove(path);  // absent: the first start, which creates the file
+        OpenUserSettingsStore()->WriteInt("Zembrovaltine", "Speed", 2);
+        if (QSettings().value(QStringLiteral("Zembrovaltine/Speed")).toInt() != 2)
+            return Failed("the settings are not stored where they were before");
+        return 0;
+    }, {.alarmSeconds = 5});
+    EXPECT_EQ(ended, "exit 0") << "signal 14 is the alarm: the start-up hung";
 }
 }  // namespace

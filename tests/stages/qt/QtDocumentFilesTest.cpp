@@ -75,6 +75,22 @@ TEST(QtDocumentFilesTest, OnlyRegularFilesAreOpenedAndAnythingElseReadsAsInacces
     EXPECT_EQ(ended, "exit 0");
 }
 
+TEST(QtDocumentFilesTest, ANameAsLongAsTheFileSystemAllowsIsSaved) {
+    QTemporaryDir dir;
+    std::string wide = "a";  // a shortened temporary name must still end on a whole character
+    for (int count = 0; count < 83; ++count) wide += "面";
+    for (const std::string& name : {std::string(251, 'n') + ".blc", wide + ".blc"}) {
+        const std::string path = Path(dir.filePath(QString::fromStdString(name)));
+        QtDocumentFiles files;
+        for (const char fill : {'o', 'n'}) {
+            ASSERT_EQ(files.ReplaceFile(path, std::string(2125, fill)).status, WriteStatus::Written) << name.size();
+            EXPECT_EQ(FileBytes(QString::fromStdString(path)), std::string(2125, fill));
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file was left";
+        QFile::remove(QString::fromStdString(path));
+    }
+}
+
 TEST(QtDocumentFilesTest, AReadOnlyTargetIsRefusedEvenForRoot) {
     QTemporaryDir dir;
     const QString path = dir.filePath("kept.blc");
@@ -120,7 +136,7 @@ TEST(QtDocumentFilesTest, AWriteThatFailsPartWayIsReportedAndLeavesTheOldFileWho
     EXPECT_EQ(ended, "exit 0") << "signal 25 is SIGXFSZ";
 }
 
-TEST(QtDocumentFilesTest, PermissionProblemsAreNamedAndASetInAReadOnlyFolderIsSavedInPlace) {
+TEST(QtDocumentFilesTest, PermissionProblemsAreNamedAndASetInAReadOnlyFolderIsSavedInPlaceAllOrNothing) {
     const std::string ended = ChildProcess::Run([] {
         QTemporaryDir dir;
         const QString unreadable = dir.filePath("secret.blc");
@@ -145,6 +161,14 @@ TEST(QtDocumentFilesTest, PermissionProblemsAreNamedAndASetInAReadOnlyFolderIsSa
         if (files.ReplaceFile(Path(writable), newBytes).status != WriteStatus::Written)
             failures += Failed("a writable set in a read-only folder was not saved");
         if (FileBytes(writable) != newBytes) failures += Failed("the set does not hold the new bytes");
+
+        // In place, a write the size limit would cut short is not begun.
+        rlimit limit{1000, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const FileWriteResult cut = files.ReplaceFile(Path(writable), std::string(2125, 'c'));
+        if (SaveFailureText(cut, Path(writable)) != "ﾃﾞｨｽｸがいっぱいのため、" + Path(writable) + " を保存できません。")
+            failures += Failed("a write past the size limit is not reported as a full disk");
+        if (FileBytes(writable) != newBytes) failures += Failed("the set was left part new, part old");
 
         chmod(dir.path().toLocal8Bit().constData(), 0755);  // so that the folder can go
         return failures;

@@ -1,0 +1,31 @@
+#include "shell/qt/UserSettingsStore.h"
+
+#include <cstdio>
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
+#include "shell/MemorySettingsStore.h"
+#include "shell/qt/QtSettingsStore.h"
+
+QString UserSettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+           QCoreApplication::organizationName() + QLatin1Char('/') + QCoreApplication::applicationName() +
+           QStringLiteral(".conf");
+}
+
+std::unique_ptr<SettingsStore> OpenUserSettingsStore() {
+    const QString path = UserSettingsPath();
+    // Checked before QSettings opens it, which it does as soon as it exists.
+    // A link counts as what it names.
+    struct stat info {};
+    if (::stat(path.toLocal8Bit().constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return std::make_unique<QtSettingsStore>(path);
+    std::fprintf(stderr,
+                 "zembrovaltine: the settings file %s is not a regular file; the program runs with the default "
+                 "settings and stores none of them.\n",
+                 path.toLocal8Bit().constData());
+    return std::make_unique<MemorySettingsStore>();
+}
