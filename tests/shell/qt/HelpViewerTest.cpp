@@ -115,7 +115,7 @@ TEST(HelpViewer, KeywordIndexFindsTopicsFromPartOfAWordAsYouType) {
     EXPECT_EQ(Keyword(index, 0), "GAME OVER");
 }
 
-TEST(HelpViewer, OneWindowRaisedAtEachNewTopicWithBackAndForward) {
+TEST(HelpViewer, OneWindowRaisedAtEachNewTopic) {
     QtHelpService help(BuiltHelpFile());
     help.ShowContents();
     HelpWindow* window = help.Window();
@@ -128,8 +128,6 @@ TEST(HelpViewer, OneWindowRaisedAtEachNewTopicWithBackAndForward) {
     EXPECT_EQ(QApplication::topLevelWidgets().count(window), 1);
     EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
 
-    window->Browser()->backward();
-    EXPECT_EQ(PageOf(help), "window.html");
     window->close();
     help.ShowTopic(HelpTopic::ForDialog(DialogId::Speed));
     EXPECT_TRUE(window->isVisible());
