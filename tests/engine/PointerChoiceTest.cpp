@@ -6,7 +6,7 @@
 
 namespace {
 struct PointerChoiceTest : SessionFixture {
-    PointerShape Choice(PixelPoint point = {100, 100}) const { return ChoosePointer(session, point, ZoomLevel::For(4)); }
+    PointerShape Choice(PixelPoint at = {100, 100}) const { return ChoosePointer(session, at, ZoomLevel::For(4)); }
 };
 }  // namespace
 
