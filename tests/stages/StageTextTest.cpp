@@ -88,6 +88,7 @@ TEST(StageTextTest, ErrorsNameTheLineAtFault) {
         {"message \"" + std::string(256, 'a') + "\"\n", 1, "at most 255"},
         {"message \"\xF0\x9F\x98\x80\"\n", 1, "Shift-JIS lacks"},
         {"message \"\\q\"\n", 1, "bad escape"},
+        {"message \"a\\x00b\"\n", 1, "zero byte"},
         {"reserved 00\n", 1, "30 bytes"},
         {"message-field 00\nmessage \"\"\n", 1, "hold 1 bytes"},
         {"message-field 0g\n", 1, "in hex"},
