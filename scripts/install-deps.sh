@@ -9,7 +9,7 @@ packages=(
   qt6-translations-l10n
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   libfluidsynth-dev timgm6mb-soundfont fluid-soundfont-gm
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev gcovr
   libpng-dev reuse lintian
   fonts-ipafont-gothic
   xvfb xauth imagemagick xdotool

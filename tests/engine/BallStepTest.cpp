@@ -6,29 +6,17 @@
 
 #include "engine/BallStep.h"
 #include "engine/BallSubStep.h"
-#include "engine/GameSession.h"
 #include "engine/PaddleBounce.h"
-#include "stages/CBlockDoc.h"
-#include "tests/engine/FakePlatform.h"
+#include "tests/engine/SessionFixture.h"
 
 namespace {
 using Ball = std::tuple<int, int, int, int>;  // x, y, dx, dy
 
-class BallStepTest : public ::testing::Test {
+class BallStepTest : public SessionFixture {
 protected:
-    CBlockDoc doc;
-    FakePlatform platform;
-    GameSession session{doc, platform};
-
     void SetUp() override {
         session.ballState = BallState::InFlight;
         session.blocksLeft = 100;
-    }
-    void Throw(int x, int y, int dx, int dy) {
-        session.ballX = x;
-        session.ballY = y;
-        session.ballDX = dx;
-        session.ballDY = dy;
     }
     Ball Now() const { return {session.ballX, session.ballY, session.ballDX, session.ballDY}; }
     // One sub-step from the given ball, as the tick would run it.

@@ -14,6 +14,9 @@ TEST(EditorHitTestTest, TheGridAndThePaletteEndAtTheirLastPixel) {
 
     EXPECT_EQ(PaletteKindAt({480, 464}, 4), 0);
     EXPECT_EQ(PaletteKindAt({799, 559}, 4), 14);
+    // Rows of five: the second kind sits right of the first, the eleventh below.
+    EXPECT_EQ(PaletteKindAt({544, 464}, 4), 1);
+    EXPECT_EQ(PaletteKindAt({480, 559}, 4), 10);
     EXPECT_FALSE(PaletteKindAt({800, 470}, 4));
     EXPECT_FALSE(PaletteKindAt({500, 560}, 4));
 }

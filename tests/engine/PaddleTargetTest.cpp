@@ -2,17 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/GameSession.h"
-#include "stages/CBlockDoc.h"
-#include "tests/engine/FakePlatform.h"
+#include "tests/engine/SessionFixture.h"
 
 namespace {
-class PaddleTargetTest : public ::testing::Test {
-protected:
-    CBlockDoc doc;
-    FakePlatform platform;
-    GameSession session{doc, platform};
-};
+using PaddleTargetTest = SessionFixture;
 
 PaddleInput Pointer(int clientX, int zoom) { return {false, false, false, clientX, zoom}; }
 

@@ -2,19 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/GameSession.h"
-#include "stages/CBlockDoc.h"
-#include "tests/engine/FakePlatform.h"
+#include "tests/engine/SessionFixture.h"
 
 namespace {
-class PointerChoiceTest : public ::testing::Test {
-protected:
-    PointerShape Choice(PixelPoint point = {100, 100}) const { return ChoosePointer(session, point, zoom); }
-
-    CBlockDoc doc;
-    FakePlatform platform;
-    GameSession session{doc, platform};
-    ZoomLevel zoom = ZoomLevel::For(4);
+struct PointerChoiceTest : SessionFixture {
+    PointerShape Choice(PixelPoint at = {100, 100}) const { return ChoosePointer(session, at, ZoomLevel::For(4)); }
 };
 }  // namespace
 

@@ -5,9 +5,7 @@
 #include <random>
 #include <set>
 
-#include "engine/GameSession.h"
-#include "stages/CBlockDoc.h"
-#include "tests/engine/FakePlatform.h"
+#include "tests/engine/SessionFixture.h"
 
 namespace {
 TEST(SkilledPlayerTest, ForecastFollowsWallsAndCeilingToTheContactLine) {
@@ -18,18 +16,7 @@ TEST(SkilledPlayerTest, ForecastFollowsWallsAndCeilingToTheContactLine) {
     EXPECT_FALSE(ForecastContactX({500, 530, 2, 5})) << "already past the paddle";
 }
 
-struct PlayerFixture : ::testing::Test {
-    CBlockDoc doc;
-    FakePlatform platform;
-    GameSession session{doc, platform};
-
-    void Ball(int x, int y, int dx, int dy) {
-        session.ballX = x;
-        session.ballY = y;
-        session.ballDX = dx;
-        session.ballDY = dy;
-    }
-};
+using PlayerFixture = SessionFixture;
 
 TEST_F(PlayerFixture, PaddleMeetsTheBallAtTheDrawnOffsetAndANewOneAfterEachReturn) {
     std::mt19937 expected(7);
@@ -38,20 +25,20 @@ TEST_F(PlayerFixture, PaddleMeetsTheBallAtTheDrawnOffsetAndANewOneAfterEachRetur
     const int first = nextOffset();
     EXPECT_EQ(player.Offset(), first);
 
-    Ball(500, 400, 2, 5);
+    Throw(500, 400, 2, 5);
     EXPECT_EQ(player.PaddleTargetFor(session), 542 - first);
-    Ball(520, 200, 2, -5);  // turned back by a block inside the grid: same offset
+    Throw(520, 200, 2, -5);  // turned back by a block inside the grid: same offset
     player.PaddleTargetFor(session);
     EXPECT_EQ(player.Offset(), first);
-    Ball(520, 300, 2, 5);
+    Throw(520, 300, 2, 5);
     player.PaddleTargetFor(session);
-    Ball(560, 490, 2, -5);  // returned by the paddle: a fresh offset
+    Throw(560, 490, 2, -5);  // returned by the paddle: a fresh offset
     player.PaddleTargetFor(session);
     EXPECT_EQ(player.Offset(), nextOffset());
 
     // Beside a wall the paddle stops where a flying ball still sees it.
     for (int x : {10, 950}) {
-        Ball(x, 500, 0, 5);
+        Throw(x, 500, 0, 5);
         const int target = player.PaddleTargetFor(session);
         EXPECT_GE(target, 41);
         EXPECT_LE(target, 918);

@@ -3,25 +3,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "engine/GameSession.h"
 #include "engine/SessionMouse.h"
 #include "engine/SessionStageSetView.h"
-#include "stages/CBlockDoc.h"
-#include "tests/engine/FakePlatform.h"
+#include "tests/engine/SessionFixture.h"
 
 using ::testing::Contains;
 
 namespace {
-class ViewCommandsTest : public ::testing::Test {
+class ViewCommandsTest : public SessionFixture {
 protected:
     ViewCommandsTest() {
         doc.AttachView(&sessionView);
         doc.SetCell(3, 3, 1);
     }
 
-    CBlockDoc doc;
-    FakePlatform platform;
-    GameSession session{doc, platform};
     SessionStageSetView sessionView{session};
 };
 }  // namespace
@@ -36,13 +31,8 @@ TEST_F(ViewCommandsTest, PauseIsRefusedInTheEditorWhicheverWayItIsChosen) {
     EXPECT_TRUE(IsViewCommandEnabled(ViewCommand::Play, session));
 }
 
-TEST_F(ViewCommandsTest, ButtonsOutsideTheEditorLaunchPauseOrTakeOverTheDemonstration) {
-    session.mode = GameMode::Play;
-    PressLeftOutsideEditor(session);
-    EXPECT_EQ(session.ballState, BallState::InFlight);
-    PressRightOutsideEditor(session);
-    EXPECT_EQ(session.ballState, BallState::Paused);
-
+// Launching and pausing by button in play are clicked on the view in its test.
+TEST_F(ViewCommandsTest, ButtonsOutsideTheEditorTakeOverTheDemonstrationOrDoNothing) {
     session.ChooseMode(GameMode::Demo);
     session.score = 99;
     platform.log.clear();

@@ -3,26 +3,33 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/GameSession.h"
-#include "engine/NullSessionPlatform.h"
+#include <string>
+#include <vector>
+
 #include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
-#include "stages/CBlockDoc.h"
+#include "tests/engine/SessionFixture.h"
 
 namespace {
 using namespace Settings;
 
-class OptionSettingsTest : public ::testing::Test {
+// Notes the order in which texts are written.
+struct OrderedSettingsStore : MemorySettingsStore {
+    void WriteString(std::string_view section, std::string_view key, std::string_view text) override {
+        written.emplace_back(key);
+        MemorySettingsStore::WriteString(section, key, text);
+    }
+    std::vector<std::string> written;
+};
+
+class OptionSettingsTest : public SessionFixture {
 protected:
-    CBlockDoc doc;
-    NullSessionPlatform platform;
-    GameSession session{doc, platform};
-    MemorySettingsStore settings;
+    OrderedSettingsStore settings;
 };
 
 // The dialogs' round trips (turbo to slow, keyboard with a hidden pointer,
 // Cancel) are driven in the widget tests; here what they leave out.
-TEST_F(OptionSettingsTest, AnIndexOutsideTheListChangesNothingAndMouseControlIsStoredAsItsTexts) {
+TEST_F(OptionSettingsTest, AnIndexOutsideTheListChangesNothingAndControlIsStoredAsItsTextsInOrder) {
     session.speed = 2;
     ApplySpeedChoice(session, settings, -1);
     ApplySpeedChoice(session, settings, 4);
@@ -35,5 +42,6 @@ TEST_F(OptionSettingsTest, AnIndexOutsideTheListChangesNothingAndMouseControlIsS
     EXPECT_EQ(ControlToDialogIndex(session), kMouseControl);
     EXPECT_EQ(settings.ReadString(kSection, kUse), "Mouse");
     EXPECT_EQ(settings.ReadString(kSection, kHideCursor), "Off");
+    EXPECT_EQ(settings.written, (std::vector<std::string>{"Use", "HideCursor", "Use", "HideCursor"}));
 }
 }  // namespace

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "engine/GameSession.h"
 #include "engine/GameSettings.h"
 #include "shell/Cp932.h"
 #include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
-#include "stages/CBlockDoc.h"
-#include "tests/engine/FakePlatform.h"
+#include "tests/engine/SessionFixture.h"
 
 namespace {
 using namespace Settings;
@@ -15,15 +13,10 @@ struct WideScreen : ScreenInfo {
     int PrimaryScreenWidth() const override { return 1920; }
 };
 
-class GameSettingsTest : public ::testing::Test {
+class GameSettingsTest : public SessionFixture {
 protected:
-    GameSettingsTest() : session(doc, platform) {}
-
     void Read() { zoom = ReadGameSettings(session, settings, WideScreen{}).zoom; }
 
-    CBlockDoc doc;
-    FakePlatform platform;
-    GameSession session;
     MemorySettingsStore settings;
     int zoom = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
+#include "shell/ZoomFitsScreen.h"
 
 namespace {
 struct FixedScreen : ScreenInfo {
@@ -31,6 +32,10 @@ TEST(ZoomTest, LevelsAreClampedLoweredToTheScreenAndWrittenBack) {
     EXPECT_EQ(Applied(9, 1920, settings), 4);
     EXPECT_EQ(Applied(9, 900, settings), 3);
     EXPECT_EQ(stored(), 3);
+    // The Zoom dialog offers a level from the same widths that keep a stored one.
+    for (const int width : {767, 768, 1023, 1024})
+        for (const int level : {2, 3, 4})
+            EXPECT_EQ(ZoomFitsScreen(level, width), Applied(level, width, settings) == level) << level << " " << width;
 }
 
 TEST(ZoomTest, ConversionsRoundTowardZero) {

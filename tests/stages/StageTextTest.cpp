@@ -84,11 +84,15 @@ TEST(StageTextTest, ErrorsNameTheLineAtFault) {
         {"stage 1\n" + rows11 + "message \"\"\n", 1, "has 11 rows"},
         {"stage 1\n" + rows11 + "...............\nstage 1\n", 14, "twice"},
         {"\n\nbonus yes\n", 3, "right after its stage"},
+        {"stage 1\nbonus 0x1\n", 2, "yes, no or a byte"},
         {"message \"" + std::string(256, 'a') + "\"\n", 1, "at most 255"},
         {"message \"\xF0\x9F\x98\x80\"\n", 1, "Shift-JIS lacks"},
         {"message \"\\q\"\n", 1, "bad escape"},
+        {"message \"a\\x00b\"\n", 1, "zero byte"},
         {"reserved 00\n", 1, "30 bytes"},
         {"message-field 00\nmessage \"\"\n", 1, "hold 1 bytes"},
+        {"message-field 0g\n", 1, "in hex"},
+        {"message-field " + std::string(2 * 257, '0') + "\n", 1, "more than 256"},
         {"hello\n", 1, "expected stage"},
     };
     for (const Case& c : cases) {

@@ -40,19 +40,20 @@ protected:
         CMainFrame& frame = *app->MainWindow();
         QTest::mouseClick(frame.ToolBar()->widgetForAction(frame.Commands().Action(command)), Qt::LeftButton);
     }
-    // Drops local files on the window, closing any box it raises; returns its text.
-    QString Drop(const QStringList& paths) {
+    // Drops local files on the window, closing any box it raises; returns the box.
+    SeenBox Drop(const QStringList& paths) {
         QList<QUrl> urls;
         for (const QString& path : paths) urls.push_back(QUrl::fromLocalFile(path));
         QMimeData data;
         data.setUrls(urls);
-        return MessageBoxTextDuring([&] {
+        const std::vector<SeenBox> seen = MessageBoxesDuring([&] {
             // Qt delivers a drop to the widget that took the drag when it entered.
             QDragEnterEvent enter(QPoint(40, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(app->MainWindow(), &enter);
             QDropEvent drop(QPointF(40, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(app->MainWindow(), &drop);
         });
+        return seen.empty() ? SeenBox{} : seen.back();
     }
 
     std::unique_ptr<CBlockApp> app;
@@ -66,19 +67,26 @@ TEST_F(CMainFrameTest, DisabledCommandsDoNothingFromTheirKeysOrButtons) {
     EXPECT_TRUE(app->Doc().IsModified());
     EXPECT_TRUE(ui.log.empty()) << "nothing written, not even the wait cursor";
 
-    Press(Qt::Key_B);  // already on the first stage
-    EXPECT_EQ(app->Doc().CurrentStage(), 0);
+    Session().score = 120;
+    Press(Qt::Key_B);  // already on the first stage: no new game either
+    EXPECT_EQ(Session().score, 120);
     Press(Qt::Key_F);
-    EXPECT_EQ(app->Doc().CurrentStage(), 1) << "the key itself works";
+    Press(Qt::Key_F);
+    Press(Qt::Key_B);
+    EXPECT_EQ(app->Doc().CurrentStage(), 1) << "the keys themselves work";
     app->Doc().m_nStage = 9;
     Press(Qt::Key_F);  // the stage set would wrap to the first stage
     EXPECT_EQ(app->Doc().CurrentStage(), 9);
 
+    ClickButton(CommandId::SpeedTurbo);
+    EXPECT_EQ(Session().speed, 3);
+    EXPECT_EQ(settings.ReadInt(kSection, kSpeed, -1), 3);
+    EXPECT_TRUE(frame.Commands().Action(CommandId::SpeedTurbo)->isChecked());
     Press(Qt::Key_E);
     ASSERT_EQ(Session().mode, GameMode::Editor);
-    ClickButton(CommandId::SpeedTurbo);
-    EXPECT_EQ(Session().speed, 1);
-    EXPECT_EQ(Stored(kSpeed), "(missing)");
+    ClickButton(CommandId::SpeedSlow);  // the speed buttons are for play
+    EXPECT_EQ(Session().speed, 3);
+    EXPECT_EQ(settings.ReadInt(kSection, kSpeed, -1), 3);
     Press(Qt::Key_Escape, Qt::NoModifier);  // no pause in the editor
     EXPECT_NE(Session().ballState, BallState::Paused);
     EXPECT_FALSE(frame.Commands().Run(CommandId::ControlDialog));
@@ -86,15 +94,6 @@ TEST_F(CMainFrameTest, DisabledCommandsDoNothingFromTheirKeysOrButtons) {
     Press(Qt::Key_S);
     EXPECT_TRUE(ui.Saw("wait")) << "modified in the editor: now it saves";
     EXPECT_FALSE(app->Doc().IsModified());
-}
-
-TEST_F(CMainFrameTest, SpeedButtonsArePressedForTheCurrentSpeedAndStored) {
-    CMainFrame& frame = StartFrame();
-    ClickButton(CommandId::SpeedTurbo);
-    EXPECT_EQ(Session().speed, 3);
-    EXPECT_EQ(settings.ReadInt(kSection, kSpeed, -1), 3);
-    EXPECT_TRUE(frame.Commands().Action(CommandId::SpeedTurbo)->isChecked());
-    EXPECT_FALSE(frame.Commands().Action(CommandId::SpeedNormal)->isChecked());
 }
 
 TEST_F(CMainFrameTest, TheWindowFitsThePlayfieldAndTheBarsThatShow) {
@@ -142,7 +141,7 @@ TEST_F(CMainFrameTest, TheZoomCommandRefitsTheWindowOnOkAndWritesNothingOnCancel
     EXPECT_EQ(frame.height() - before.height(), 456 - 304) << "the bars keep their heights";
 }
 
-TEST_F(CMainFrameTest, PlaceAndBarsAreRememberedForTheNextStart) {
+TEST_F(CMainFrameTest, PlaceBarsAndZoomAreRememberedForTheNextStart) {
     CMainFrame& frame = StartFrame();
     frame.Commands().Action(CommandId::ToggleToolbar)->trigger();
     frame.move(120, 45);
@@ -153,22 +152,36 @@ TEST_F(CMainFrameTest, PlaceAndBarsAreRememberedForTheNextStart) {
     EXPECT_EQ(Stored(kStatusBar), "On");
 
     app.reset();
+    settings.WriteInt(kSection, kZoom, 3);
     app = Start();
     ASSERT_TRUE(started);
-    EXPECT_TRUE(app->MainWindow()->ToolBar()->isHidden());
-    EXPECT_FALSE(app->MainWindow()->StatusBar()->isHidden());
-    EXPECT_EQ(app->MainWindow()->pos(), QPoint(120, 45));
+    CMainFrame& again = *app->MainWindow();
+    EXPECT_TRUE(again.ToolBar()->isHidden());
+    EXPECT_FALSE(again.StatusBar()->isHidden());
+    EXPECT_EQ(again.pos(), QPoint(120, 45));
+    EXPECT_EQ(again.width(), 768) << "fitted to the stored 75 % from the start";
+
+    // A minimised window's place is no place to start from; its bars still count.
+    again.showMinimized();
+    again.move(300, 200);
+    again.Commands().Action(CommandId::ToggleStatusBar)->trigger();
+    ASSERT_TRUE(again.close());
+    EXPECT_EQ(settings.ReadInt(kSection, kLeft, 0), 120);
+    EXPECT_EQ(settings.ReadInt(kSection, kTop, 0), 45);
+    EXPECT_EQ(Stored(kStatusBar), "Off");
 }
 
 TEST_F(CMainFrameTest, OneDroppedStageSetOpensAndAnythingElseDoesNot) {
     StartFrame();
     const QString other = WriteSet("other.blc");
-    EXPECT_EQ(Drop({other, WriteSet("third.blc")}), QStringLiteral("複数のファイルを一度にドロップできません"));
+    const SeenBox several = Drop({other, WriteSet("third.blc")});
+    EXPECT_EQ(several.text, QStringLiteral("複数のファイルを一度にドロップできません"));
+    EXPECT_EQ(several.icon, QMessageBox::Warning);
     EXPECT_EQ(app->Doc().GetTitle(), "set.blc");
 
     QDir(dir.path()).mkdir("folder.blc");
-    EXPECT_EQ(Drop({dir.filePath("folder.blc")}), QString());
-    EXPECT_EQ(Drop({WriteSet("set.BLC.txt")}), QString());
+    EXPECT_EQ(Drop({dir.filePath("folder.blc")}).text, QString());
+    EXPECT_EQ(Drop({WriteSet("set.BLC.txt")}).text, QString());
     EXPECT_EQ(app->Doc().GetTitle(), "set.blc");
 
     // A long path is opened whole.
@@ -177,7 +190,7 @@ TEST_F(CMainFrameTest, OneDroppedStageSetOpensAndAnythingElseDoesNot) {
     const QString name = deep + "/" + QString(300 - dir.path().size() - deep.size() - 2 - 4, 'c') + ".Blc";
     const QString longPath = WriteSet(name);
     ASSERT_EQ(longPath.size(), 300);
-    EXPECT_EQ(Drop({longPath}), QString());
+    EXPECT_EQ(Drop({longPath}).text, QString());
     EXPECT_EQ(app->Doc().GetPathName(), longPath.toStdString());
 }
 }  // namespace

@@ -141,8 +141,6 @@ TEST(HelpViewer, ContentsOpenOnOneClickAndOneWindowIsRaisedAtEachNewTopic) {
     EXPECT_EQ(QApplication::topLevelWidgets().count(window), 1);
     EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
 
-    window->Browser()->backward();
-    EXPECT_EQ(PageOf(help), "window.html");
     window->close();
     help.ShowTopic(HelpTopic::ForDialog(DialogId::Speed));
     EXPECT_TRUE(window->isVisible());

@@ -14,8 +14,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "engine/GameSession.h"
-#include "engine/NullSessionPlatform.h"
 #include "engine/qt/CBlockView.h"
 #include "shell/CommandIds.h"
 #include "shell/HelpService.h"
@@ -29,7 +27,7 @@
 #include "shell/qt/Cp932LimitedEdit.h"
 #include "shell/qt/DialogControls.h"
 #include "shell/qt/OptionCommands.h"
-#include "stages/CBlockDoc.h"
+#include "tests/engine/SessionFixture.h"
 #include "tests/shell/qt/MessageBoxes.h"
 
 namespace {
@@ -43,11 +41,7 @@ QAbstractButton& Button(const QWidget& dialog, int id) {
     return *missing;
 }
 
-class OptionDialogsTest : public ::testing::Test {
-protected:
-    CBlockDoc doc;
-    NullSessionPlatform platform;
-    GameSession session{doc, platform};
+struct OptionDialogsTest : SessionFixture {
     MemorySettingsStore settings;
 };
 
@@ -120,6 +114,13 @@ TEST_F(OptionDialogsTest, ZoomButtonsFollowTheScreenWidth) {
     EXPECT_EQ(AskZoomLevel(3, 800, nullptr), 3);
 }
 
+// A text of `count` double-byte characters.
+std::string Kanji(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += "全";
+    return text;
+}
+
 class MessageDialogTest : public ::testing::Test {
 protected:
     void Open(const std::string& message) {
@@ -136,27 +137,24 @@ protected:
     CMessageDlg dlg;
 };
 
+// The field counts Shift-JIS bytes: 127 kanji take 254 of its 255.
 TEST_F(MessageDialogTest, AFullFieldIsAcceptedAndTakesNoFurtherCharacter) {
-    Open(std::string(254, 'a'));
+    Open(Kanji(127));
     QTest::keyClicks(&Edit(), "bc");
-    EXPECT_EQ(Edit().toPlainText(), QString(254, 'a') + "b");
+    EXPECT_EQ(Edit().toPlainText(), QString::fromStdString(Kanji(127)) + "b");
     QTest::keyClick(&Edit(), Qt::Key_Return);  // a line break takes two bytes
     QApplication::clipboard()->setText("xyz");
     Edit().paste();
-    EXPECT_EQ(Edit().toPlainText().size(), 255);
+    EXPECT_EQ(Edit().toPlainText().size(), 128);
 
     PressOk();
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(dlg.m_strMessage, std::string(254, 'a') + "b");
+    EXPECT_EQ(dlg.m_strMessage, Kanji(127) + "b");
 }
 
 TEST_F(MessageDialogTest, ALongerTextIsRefusedAndTheDialogStaysOpen) {
-    for (const std::string& tooLong : {std::string(256, 'a'), [] {
-             std::string text;
-             for (int i = 0; i < 128; ++i) text += "全";
-             return text;
-         }()}) {
+    for (const std::string& tooLong : {std::string(256, 'a'), Kanji(128)}) {
         SCOPED_TRACE(tooLong.size());
         Open(tooLong);
         PressOk();

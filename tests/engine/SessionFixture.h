@@ -1,0 +1,22 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "engine/GameSession.h"
+#include "stages/CBlockDoc.h"
+#include "tests/engine/FakePlatform.h"
+
+// A session on an empty stage set, over the recording platform.
+struct SessionFixture : ::testing::Test {
+    CBlockDoc doc;
+    FakePlatform platform;
+    GameSession session{doc, platform};
+
+    // Puts the ball at (x, y), moving by (dx, dy) each sub-step.
+    void Throw(int x, int y, int dx, int dy) {
+        session.ballX = x;
+        session.ballY = y;
+        session.ballDX = dx;
+        session.ballDY = dy;
+    }
+};
