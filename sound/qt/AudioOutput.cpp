@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sound/SoundWorkLog.h"
+
 namespace {
 constexpr const char* kAudioDrivers[] = {"pulseaudio", "alsa"};
 constexpr float kClipScale = 1.0f / 32768.0f;
@@ -37,11 +39,15 @@ AudioOutput::~AudioOutput() {
 }
 
 bool AudioOutput::Open() {
+    std::lock_guard lock(openMutex_);
+    if (driver_ != nullptr || openFailed_) return driver_ != nullptr;
+    SoundWorkLog::Note("open output");
     for (const char* name : kAudioDrivers) {
         if (driver_ != nullptr) break;
         fluid_settings_setstr(settings_, "audio.driver", name);
         driver_ = new_fluid_audio_driver2(settings_, &AudioOutput::Render, this);
     }
+    openFailed_ = driver_ == nullptr;
     return driver_ != nullptr;
 }
 
