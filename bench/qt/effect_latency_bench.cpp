@@ -1,0 +1,52 @@
+// How soon an effect sounds: the time from a play request to the stream
+// taking the clip's first samples, over a run of requests a tick apart, on
+// the real sound output (scripts/bench-sound.sh gives it a private server).
+// The samples then wait at most one buffer (two periods) in the stream.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "sound/qt/AudioOutput.h"
+#include "sound/qt/OutputEffectPlayer.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    using Clock = std::chrono::steady_clock;
+    QTemporaryDir dir;
+    // One frame of sound: the clip has ended once the stream has taken it.
+    const QString path = dir.filePath("click.wav");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return 1;
+    file.write(QByteArray("RIFF\x26\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0data\x02\0\0\0\xff\x7f", 46));
+    file.close();
+
+    AudioOutput output;
+    if (!output.Open()) {
+        std::puts("effect latency: no sound output");
+        return 0;
+    }
+    OutputEffectPlayer player(output);
+    player.Preload({path.toStdString()});
+    player.WaitUntilIdle();
+    std::vector<double> latencies;
+    for (int i = 0; i < 60; ++i) {
+        const auto asked = Clock::now();
+        player.Play(path.toStdString());
+        player.WaitUntilIdle();
+        while (output.ClipSounding() && Clock::now() - asked < std::chrono::seconds(1))
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        latencies.push_back(std::chrono::duration<double, std::milli>(Clock::now() - asked).count());
+        std::this_thread::sleep_until(asked + std::chrono::milliseconds(50));
+    }
+    std::sort(latencies.begin(), latencies.end());
+    const double buffered = 2.0 * 1024 * 1000 / AudioOutput::kSampleRate;
+    std::printf("effect latency: request to stream median %.1f ms, worst %.1f ms (then at most %.0f ms buffered)\n",
+                latencies[latencies.size() / 2], latencies.back(), buffered);
+    return 0;
+}
