@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   qt6-translations-l10n
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
-  libfluidsynth-dev timgm6mb-soundfont fluid-soundfont-gm
+  libfluidsynth-dev libpulse-dev timgm6mb-soundfont fluid-soundfont-gm
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth imagemagick xdotool

@@ -8,14 +8,16 @@
 
 #include "sound/WaveClip.h"
 
-// The program's one sound output: a stream to the system's sound server,
-// opened by FluidSynth's audio driver, that carries the music synthesiser
-// and the sound effect on top of it. It is opened the first time either
+// The program's one sound output: a stream to the system's sound server
+// (PulseAudio, else ALSA through FluidSynth's audio driver) that carries
+// the music synthesiser and the sound effect on top of it. It is opened the first time either
 // needs it, on the thread that needs it (never the interface's), and stays
 // open; while nothing sounds it plays silence.
 // One stream serves both because Qt Multimedia's own effect player
 // (QSoundEffect, Qt 6.4 on PulseAudio) sounds a file only the first time it
 // is asked and stays silent on every later play.
+class PulseStream;
+
 class AudioOutput {
 public:
     static constexpr int kSampleRate = 22050;
@@ -49,10 +51,13 @@ protected:
     static int Render(void* data, int length, int effectCount, float* effects[], int outputCount, float* outputs[]);
 
 private:
+    static void RenderStereo(void* data, int frames, float* left, float* right);
     void MixClip(int length, int outputCount, float* outputs[]);
+    bool IsOpenLocked() const { return stream_ != nullptr || driver_ != nullptr; }
 
     fluid_settings_t* settings_;
     std::mutex openMutex_;
+    std::unique_ptr<PulseStream> stream_;
     fluid_audio_driver_t* driver_ = nullptr;
     bool openFailed_ = false;
     std::mutex synthMutex_;  // the synthesiser, between its owner and the stream
