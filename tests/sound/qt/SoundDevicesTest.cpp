@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "sound/MusicUi.h"
@@ -21,6 +22,18 @@ namespace {
 std::string BesideTheProgram(const char* name) {
     return (QCoreApplication::applicationDirPath() + "/" + name).toStdString();
 }
+
+// An output with no stream behind it: it always opens, and its clip moves
+// on only when the test renders.
+class SilentOutput : public AudioOutput {
+public:
+    bool Open() override { return true; }
+    void Render(int frames) {
+        std::vector<float> left(frames), right(frames);
+        float* outputs[] = {left.data(), right.data()};
+        AudioOutput::Render(this, frames, 0, nullptr, 2, outputs);
+    }
+};
 
 TEST(MusicDeviceTest, OpensOnlyMidiFilesThatAreThere) {
     AudioOutput output;
@@ -36,17 +49,27 @@ TEST(MusicDeviceTest, OpensOnlyMidiFilesThatAreThere) {
     EXPECT_EQ(withoutSoundFont.QueryStatus(), FluidSynthMusicDevice::kNoSoundFont);
 }
 
-// An output with no stream behind it: it always opens, and its clip moves
-// on only when the test renders.
-class SilentOutput : public AudioOutput {
-public:
-    bool Open() override { return true; }
-    void Render(int frames) {
-        std::vector<float> left(frames), right(frames);
-        float* outputs[] = {left.data(), right.data()};
-        AudioOutput::Render(this, frames, 0, nullptr, 2, outputs);
-    }
-};
+TEST(MusicDeviceTest, ASoundFontThatWillNotLoadIsReportedLateOnTheInterfaceThread) {
+    QTemporaryDir dir;
+    QFile damaged(dir.filePath("damaged.sf2"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("RIFF\x10\0\0\0sfbkLIST nothing here");
+    damaged.close();
+    SilentOutput output;
+    FluidSynthMusicDevice device(output, damaged.fileName().toStdString());
+    std::vector<MusicDevice::Error> failures;
+    std::thread::id reportedOn;
+    device.OnLateFailure([&](MusicDevice::Error error) {
+        failures.push_back(error);
+        reportedOn = std::this_thread::get_id();
+    });
+    ASSERT_EQ(device.Open(BesideTheProgram("BLOCKEND.MID")), MusicDevice::kNoError);
+    EXPECT_EQ(device.QueryStatus(), MusicDevice::kNoError) << "the SoundFont is read in the background";
+    EXPECT_EQ(device.Play(), MusicDevice::kNoError);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !failures.empty(); }, 10000));
+    EXPECT_EQ(failures, std::vector<MusicDevice::Error>{FluidSynthMusicDevice::kBadSoundFont});
+    EXPECT_EQ(reportedOn, std::this_thread::get_id());
+}
 
 TEST(EffectPlayerTest, ARequestCutsOffTheEffectSoundingAndAnEmptyOrUnplayableOneStopsIt) {
     QTemporaryDir dir;
