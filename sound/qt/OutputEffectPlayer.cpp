@@ -97,9 +97,9 @@ std::shared_ptr<const WaveClip> OutputEffectPlayer::ClipFor(const std::string& p
     const FileKey key{info.st_dev, info.st_ino, info.st_size,
                       std::int64_t{info.st_ctim.tv_sec} * 1'000'000'000 + info.st_ctim.tv_nsec};
     if (auto found = clips_.find(key); found != clips_.end()) return found->second;
-    // Only a regular file is read: a FIFO named here would block the player.
     SoundWorkLog::Note("decode " + path);
     if (decodedNow != nullptr) *decodedNow = true;
+    // Only a regular file is read: a FIFO named here would block the player.
     // The reader fills a buffer of the limit it is given: the file's own size
     // keeps that small (a file that grows meanwhile is read as it was).
     const std::size_t limit = std::min<std::size_t>(info.st_size, kMaxEffectFileBytes);
