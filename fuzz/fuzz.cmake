@@ -13,7 +13,7 @@ set(fuzz_build ${CMAKE_BINARY_DIR}/fuzz)
 add_test(NAME fuzz.build
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz.sh -b ${fuzz_build} -r 0)
 set_tests_properties(fuzz.build PROPERTIES FIXTURES_SETUP fuzz_targets)
-foreach(target pattern_open stage_text trace_scenario)
+foreach(target pattern_open stage_text trace_scenario wave_clip)
   add_test(NAME fuzz.${target}
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz.sh -b ${fuzz_build} -t ${ZEMBRO_FUZZ_SECONDS} ${target})
   set_tests_properties(fuzz.${target} PROPERTIES FIXTURES_REQUIRED fuzz_targets TIMEOUT 600)

@@ -6,8 +6,8 @@
 #   scripts/fuzz.sh [-t SECONDS] [-r RUNS] [-b BUILD_DIR] [TARGET...]
 #
 # -t: seconds per target (default 60); -r: executions per target instead of
-# a time limit. TARGET is pattern_open, stage_text or trace_scenario; all
-# three without one. New inputs the fuzzer finds go to BUILD_DIR/corpus, so
+# a time limit. TARGET is pattern_open, stage_text, trace_scenario or wave_clip;
+# all four without one. New inputs the fuzzer finds go to BUILD_DIR/corpus, so
 # the seed corpora in fuzz/corpus stay as committed; a crash leaves its
 # input in BUILD_DIR/crashes and ends the script with a failure.
 set -euo pipefail
@@ -27,7 +27,7 @@ while getopts "t:r:b:" option; do
 done
 shift $((OPTIND - 1))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(pattern_open stage_text trace_scenario)
+[ ${#targets[@]} -gt 0 ] || targets=(pattern_open stage_text trace_scenario wave_clip)
 
 if ! command -v clang++ >/dev/null; then
   echo "fuzz.sh: clang++ is missing; scripts/install-deps.sh installs it" >&2

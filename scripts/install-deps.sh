@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   qt6-translations-l10n
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
-  libfluidsynth-dev timgm6mb-soundfont fluid-soundfont-gm
+  libfluidsynth-dev libpulse-dev timgm6mb-soundfont fluid-soundfont-gm
   libgtest-dev libgmock-dev libbenchmark-dev gcovr
   libpng-dev reuse lintian
   fonts-ipafont-gothic

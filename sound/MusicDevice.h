@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 // The sequencer that plays one MIDI file at a time. Every operation but
@@ -23,4 +24,19 @@ public:
     virtual void Close(CloseMode mode) = 0;
 
     virtual std::string ErrorText(Error error) const = 0;
+
+    // A device that makes itself ready in the background may find a
+    // failure after Play has returned success (a damaged SoundFont, a tune
+    // it cannot read); it then calls this on the interface thread, just as
+    // a failed query or play would have been reported.
+    using LateFailure = std::function<void(Error)>;
+    void OnLateFailure(LateFailure report) { lateFailure_ = std::move(report); }
+
+protected:
+    void ReportLateFailure(Error error) {
+        if (lateFailure_) lateFailure_(error);
+    }
+
+private:
+    LateFailure lateFailure_;
 };

@@ -10,6 +10,12 @@
 
 SoundControl::SoundControl(GameSession& session, SettingsStore& settings) : session_(session), settings_(settings) {}
 
+void SoundControl::Attach(Services services) {
+    services_ = std::move(services);
+    if (services_.musicDevice != nullptr)
+        services_.musicDevice->OnLateFailure([this](MusicDevice::Error error) { FailMusicLate(error); });
+}
+
 void SoundControl::PlayEffect(SoundEvent event) {
     if (!Attached() || event == SoundEvent::None) return;
     // Asked even for an empty path: the player knows to stay silent.
@@ -41,6 +47,18 @@ void SoundControl::FailMusic(MusicDevice::Error error) {
     device.Close(MusicDevice::CloseMode::NoWait);
     // Off until the user turns it on again, so the failure is told once.
     session_.musicEnabled = false;
+}
+
+void SoundControl::FailMusicLate(MusicDevice::Error error) {
+    // Music stopped since (the editor, the switch) has nothing left to fail;
+    // the device tells again at the next play.
+    if (!deviceOpen_) return;
+    deviceOpen_ = false;
+    // Off before the box: the ticks that go on behind it must not ask again.
+    MusicDevice& device = *services_.musicDevice;
+    device.Close(MusicDevice::CloseMode::NoWait);
+    session_.musicEnabled = false;
+    session_.Platform().ShowMessage(device.ErrorText(error), MessageIcon::Exclamation);
 }
 
 void SoundControl::StopMusic() {

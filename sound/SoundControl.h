@@ -29,7 +29,7 @@ public:
 
     SoundControl(GameSession& session, SettingsStore& settings);
 
-    void Attach(Services services) { services_ = std::move(services); }
+    void Attach(Services services);
     bool Attached() const { return services_.effects != nullptr; }
 
     void PlayEffect(SoundEvent event);
@@ -61,6 +61,7 @@ public:
 
 private:
     void FailMusic(MusicDevice::Error error);
+    void FailMusicLate(MusicDevice::Error error);
 
     GameSession& session_;
     SettingsStore& settings_;

@@ -1,5 +1,6 @@
 #include "sound/WaveClip.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -39,7 +40,8 @@ int MonoSample(std::string_view data, std::size_t frame, const PcmFormat& format
 WaveClip Resample(std::string_view data, const PcmFormat& format, int outputRate) {
     const std::size_t frames = data.size() / (format.channels * format.bits / 8);
     if (frames == 0) return {};
-    const std::size_t outputFrames = frames * outputRate / format.rate;
+    const std::size_t outputFrames =
+        std::min(frames * outputRate / format.rate, static_cast<std::size_t>(outputRate) * kMaxClipSeconds);
     WaveClip clip(outputFrames);
     for (std::size_t i = 0; i < outputFrames; ++i) {
         // Linear between the two nearest input frames.
@@ -55,7 +57,7 @@ WaveClip Resample(std::string_view data, const PcmFormat& format, int outputRate
 }  // namespace
 
 std::optional<WaveClip> DecodeWaveClip(std::string_view bytes, int outputRate) {
-    if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") return std::nullopt;
+    if (outputRate <= 0 || bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") return std::nullopt;
     std::optional<PcmFormat> format;
     for (std::size_t at = 12; at + 8 <= bytes.size();) {
         const std::string_view id = bytes.substr(at, 4);

@@ -1,13 +1,12 @@
 #include "engine/qt/CBlockView.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QCursor>
 #include <QElapsedTimer>
-#include <QMediaDevices>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include "engine/BallSprite.h"
 #include "engine/DrawGeometry.h"
@@ -22,6 +21,7 @@
 #include "sound/qt/FluidSynthMusicDevice.h"
 #include "sound/qt/AudioOutput.h"
 #include "sound/qt/OutputEffectPlayer.h"
+#include "sound/qt/SoundOutputProbe.h"
 #include "sound/qt/QtMusicUi.h"
 #include "stages/CBlockDoc.h"
 
@@ -77,7 +77,8 @@ void CBlockView::AttachSound(EffectPaths& effects, const std::string& programDir
     std::vector<std::string> effectFiles;
     for (int slot = 0; slot < kSoundEventCount; ++slot)
         effectFiles.push_back(effects.PathOf(static_cast<SoundEvent>(slot + 1)));
-    effectPlayer_->Preload(effectFiles);
+    // Decoded once the window is up: the player needs none of them to see it.
+    QTimer::singleShot(0, this, [this, effectFiles] { effectPlayer_->Preload(effectFiles); });
     sound_.Attach({&effects, &ProgramMusicPaths(), programDir, effectPlayer_.get(), musicDevice_.get(), musicUi_.get()});
     sound_.CheckMusicFiles();
 }
@@ -282,7 +283,7 @@ std::uint32_t CBlockView::TickCount() {
 
 int CBlockView::MidiOutputCount() { return FluidSynthMusicDevice::OutputCount(); }
 
-int CBlockView::WaveOutputCount() { return static_cast<int>(QMediaDevices::audioOutputs().size()); }
+int CBlockView::WaveOutputCount() { return SoundOutputPresent() ? 1 : 0; }
 
 // Input --------------------------------------------------------------------
 

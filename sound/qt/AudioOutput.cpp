@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
+#include "sound/SoundWorkLog.h"
+#include "sound/qt/PulseStream.h"
+
 namespace {
-constexpr const char* kAudioDrivers[] = {"pulseaudio", "alsa"};
+// Without a sound server, ALSA through FluidSynth's driver.
+constexpr const char* kFallbackDriver = "alsa";
 constexpr float kClipScale = 1.0f / 32768.0f;
 
 // FluidSynth reports to the console by default; the program tells the user
@@ -32,17 +36,30 @@ fluid_settings_t* AudioOutput::NewSettings() {
 AudioOutput::AudioOutput() : settings_(NewSettings()) {}
 
 AudioOutput::~AudioOutput() {
+    stream_.reset();
     if (driver_ != nullptr) delete_fluid_audio_driver(driver_);
     delete_fluid_settings(settings_);
 }
 
 bool AudioOutput::Open() {
-    for (const char* name : kAudioDrivers) {
-        if (driver_ != nullptr) break;
-        fluid_settings_setstr(settings_, "audio.driver", name);
+    std::lock_guard lock(openMutex_);
+    if (IsOpenLocked() || openFailed_) return IsOpenLocked();
+    SoundWorkLog::Note("open output");
+    // The server's own stream is filled in large requests on one thread of
+    // its library; FluidSynth's driver for it adds a second thread and
+    // writes in small pieces, at several times the cost.
+    stream_ = PulseStream::Open(kSampleRate, &AudioOutput::RenderStereo, this);
+    if (stream_ == nullptr) {
+        fluid_settings_setstr(settings_, "audio.driver", kFallbackDriver);
         driver_ = new_fluid_audio_driver2(settings_, &AudioOutput::Render, this);
     }
-    return driver_ != nullptr;
+    openFailed_ = !IsOpenLocked();
+    return IsOpenLocked();
+}
+
+void AudioOutput::RenderStereo(void* data, int frames, float* left, float* right) {
+    float* outputs[] = {left, right};
+    Render(data, frames, 0, nullptr, 2, outputs);
 }
 
 void AudioOutput::SetSynth(fluid_synth_t* synth) {

@@ -8,25 +8,28 @@
 
 #include "sound/WaveClip.h"
 
-// The program's one sound output: a stream to the system's sound server,
-// opened by FluidSynth's audio driver, that carries the music synthesiser
-// and the sound effect on top of it. It is opened the first time either
-// needs it, and stays open; while nothing sounds it plays silence.
+// The program's one sound output: a stream to the system's sound server
+// (PulseAudio, else ALSA through FluidSynth's audio driver) that carries
+// the music synthesiser and the sound effect on top of it. It is opened the first time either
+// needs it, on the thread that needs it (never the interface's), and stays
+// open; while nothing sounds it plays silence.
 // One stream serves both because Qt Multimedia's own effect player
 // (QSoundEffect, Qt 6.4 on PulseAudio) sounds a file only the first time it
 // is asked and stays silent on every later play.
+class PulseStream;
+
 class AudioOutput {
 public:
     static constexpr int kSampleRate = 22050;
 
     AudioOutput();
-    ~AudioOutput();
+    virtual ~AudioOutput();
     AudioOutput(const AudioOutput&) = delete;
     AudioOutput& operator=(const AudioOutput&) = delete;
 
-    // False when no sound server or device will take the stream.
-    bool Open();
-    bool IsOpen() const { return driver_ != nullptr; }
+    // False when no sound server or device will take the stream; a failed
+    // open is not tried again. Safe from any thread.
+    virtual bool Open();
 
     // The settings the synthesiser must be made with, to match the stream.
     fluid_settings_t* Settings() const { return settings_; }
@@ -43,12 +46,20 @@ public:
     // reverb or chorus, and samples loaded only for the instruments in use.
     static fluid_settings_t* NewSettings();
 
-private:
+protected:
+    // Fills one period: the synthesiser's music with the clip mixed in.
     static int Render(void* data, int length, int effectCount, float* effects[], int outputCount, float* outputs[]);
+
+private:
+    static void RenderStereo(void* data, int frames, float* left, float* right);
     void MixClip(int length, int outputCount, float* outputs[]);
+    bool IsOpenLocked() const { return stream_ != nullptr || driver_ != nullptr; }
 
     fluid_settings_t* settings_;
+    std::mutex openMutex_;
+    std::unique_ptr<PulseStream> stream_;
     fluid_audio_driver_t* driver_ = nullptr;
+    bool openFailed_ = false;
     std::mutex synthMutex_;  // the synthesiser, between its owner and the stream
     fluid_synth_t* synth_ = nullptr;
     mutable std::mutex clipMutex_;  // the clip, between the user's thread and the stream's

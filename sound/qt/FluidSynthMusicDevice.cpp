@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include "sound/SoundWorkLog.h"
 #include "sound/qt/AudioOutput.h"
+#include "sound/qt/SoundOutputProbe.h"
 
 namespace {
 // General MIDI SoundFonts from the system's packages, in order of choice:
@@ -36,7 +38,11 @@ std::string FluidSynthMusicDevice::SystemSoundFont() {
     return kSoundFonts[0];
 }
 
-int FluidSynthMusicDevice::OutputCount() { return FileExists(SystemSoundFont()) ? 1 : 0; }
+int FluidSynthMusicDevice::OutputCount() {
+    // Without anywhere to send sound there is no music either: such a
+    // machine starts silent, with no music check.
+    return FileExists(SystemSoundFont()) && SoundOutputPresent() ? 1 : 0;
+}
 
 FluidSynthMusicDevice::Error FluidSynthMusicDevice::Open(const std::string& path) {
     if (!FileExists(path)) return kFileNotFound;
@@ -47,26 +53,46 @@ FluidSynthMusicDevice::Error FluidSynthMusicDevice::Open(const std::string& path
 
 FluidSynthMusicDevice::Error FluidSynthMusicDevice::QueryStatus() {
     if (!FileExists(soundFontPath_)) return kNoSoundFont;
-    if (!output_.Open()) return kNoAudioOutput;
-    // Only an output that works is worth the SoundFont's memory.
     StartSynth();
     return kNoError;
 }
 
 void FluidSynthMusicDevice::StartSynth() {
     if (loader_.joinable()) return;
+    {
+        std::lock_guard lock(playerMutex_);
+        if (synth_ != nullptr) return;
+    }
     loader_ = std::thread([this] { LoadSynth(); });
 }
 
 void FluidSynthMusicDevice::LoadSynth() {
+    // Only an output that works is worth the SoundFont's memory.
+    if (!output_.Open()) return FailFromLoader(kNoAudioOutput);
+    SoundWorkLog::Note("load synthesiser");
     fluid_synth_t* synth = new_fluid_synth(output_.Settings());
-    if (synth == nullptr) return;
-    // A SoundFont that fails to load leaves a synthesiser that plays nothing.
-    fluid_synth_sfload(synth, soundFontPath_.c_str(), 1);
+    if (synth == nullptr) return FailFromLoader(kCannotPlay);
+    if (fluid_synth_sfload(synth, soundFontPath_.c_str(), 1) == FLUID_FAILED) {
+        delete_fluid_synth(synth);
+        return FailFromLoader(kBadSoundFont);
+    }
     std::lock_guard lock(playerMutex_);
     synth_ = synth;
     output_.SetSynth(synth);
-    if (playerWaiting_) StartPlayerLocked();
+    if (!playerWaiting_) return;
+    StartPlayerLocked();
+    if (player_ == nullptr) FailFromLoader(kCannotPlay);
+}
+
+void FluidSynthMusicDevice::FailFromLoader(Error error) {
+    QMetaObject::invokeMethod(
+        &interfaceThread_,
+        [this, error] {
+            // The loader has finished; the next status query may start another.
+            if (loader_.joinable()) loader_.join();
+            ReportLateFailure(error);
+        },
+        Qt::QueuedConnection);
 }
 
 FluidSynthMusicDevice::Error FluidSynthMusicDevice::Play() {
@@ -106,6 +132,7 @@ std::string FluidSynthMusicDevice::ErrorText(Error error) const {
     case kNoSoundFont: return "MIDI 音源 (SoundFont) が見つからないため、音楽を再生できません。";
     case kNoAudioOutput: return "音声出力装置を使用できないため、音楽を再生できません。";
     case kCannotPlay: return "MIDI ファイルを再生できません。";
+    case kBadSoundFont: return "MIDI 音源 (SoundFont) を読み込めないため、音楽を再生できません。";
     default: return "不明なエラーが発生しました。";
     }
 }

@@ -6,14 +6,17 @@
 
 #include <fluidsynth.h>
 
+#include <QObject>
+
 #include "sound/MusicDevice.h"
 
 class AudioOutput;
 
 // The sequencer on FluidSynth with a General MIDI SoundFont, sounding on the
-// program's audio output. The synthesiser and its SoundFont are made on a
-// thread of their own once the output has opened, so the window never waits
-// for them; a tune asked to play before they are ready starts when they are.
+// program's audio output. The output is opened and the synthesiser with its
+// SoundFont made on a thread of their own, so the interface never waits for
+// them; a tune asked to play before they are ready starts when they are, and
+// a failure on the way is reported late, on the interface thread.
 class FluidSynthMusicDevice : public MusicDevice {
 public:
     enum : Error {
@@ -22,6 +25,7 @@ public:
         kNoSoundFont = 3,
         kNoAudioOutput = 4,
         kCannotPlay = 5,
+        kBadSoundFont = 6,
     };
 
     FluidSynthMusicDevice(AudioOutput& output, std::string soundFontPath = SystemSoundFont());
@@ -30,14 +34,16 @@ public:
     FluidSynthMusicDevice& operator=(const FluidSynthMusicDevice&) = delete;
 
     Error Open(const std::string& path) override;
-    // Fails when the SoundFont is gone or no audio output can be opened.
+    // Fails at once when the SoundFont is gone; an output that cannot be
+    // opened or a SoundFont that cannot be read fails late.
     Error QueryStatus() override;
     Error Play() override;
     void Close(CloseMode mode) override;
     std::string ErrorText(Error error) const override;
 
     // The system's General MIDI SoundFont; the program can play music only
-    // when it exists, so it counts as the one MIDI output.
+    // when it exists and a sound output is there, so the two together count
+    // as the one MIDI output.
     static std::string SystemSoundFont();
     static int OutputCount();
 
@@ -45,6 +51,7 @@ private:
     void StartSynth();
     void LoadSynth();
     void StartPlayerLocked();
+    void FailFromLoader(Error error);
 
     AudioOutput& output_;
     std::string soundFontPath_;
@@ -54,4 +61,5 @@ private:
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
     bool playerWaiting_ = false;  // asked to play before the synthesiser was ready
+    QObject interfaceThread_;  // late failures are delivered through it, and dropped once it goes
 };

@@ -149,6 +149,24 @@ TEST_F(SoundControlTest, AFileThatWillNotOpenIsSilenceButADeviceFailureIsToldAnd
     sound.StopMusic();
     EXPECT_THAT(log, ElementsAre("open /music/1.mid", "status", "play", "message device error 9", "close"));
     EXPECT_FALSE(session.musicEnabled);
+
+    // A failure the device finds after play returned is told all the same;
+    // once the music has stopped there is nothing left to fail.
+    session.musicEnabled = true;
+    device.playError = MusicDevice::kNoError;
+    sound.PlayMusic(MusicScene::Play);
+    log.clear();
+    device.FailLate(6);
+    EXPECT_THAT(log, ElementsAre("close", "message device error 6"));
+    EXPECT_FALSE(session.musicEnabled);
+    EXPECT_FALSE(sound.MusicOpen());
+    session.musicEnabled = true;
+    sound.PlayMusic(MusicScene::Play);
+    sound.StopMusic();
+    log.clear();
+    device.FailLate(6);
+    EXPECT_THAT(log, IsEmpty());
+    EXPECT_TRUE(session.musicEnabled);
 }
 
 TEST_F(SoundControlTest, MusicToggleStopsOrChecksAndRestartsForTheModeAndSaves) {

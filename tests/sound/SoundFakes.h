@@ -50,6 +50,7 @@ public:
     }
     void Close(CloseMode mode) override { log_.push_back(mode == CloseMode::Wait ? "close wait" : "close"); }
     std::string ErrorText(Error error) const override { return "device error " + std::to_string(error); }
+    void FailLate(Error error) { ReportLateFailure(error); }
 
 private:
     SoundLog& log_;

@@ -48,6 +48,11 @@ TEST(WaveClipTest, PcmOfAnyRateAndWidthBecomesMonoAtTheOutputRate) {
     ASSERT_EQ(bytes8->size(), 4u);
     EXPECT_EQ(bytes8->front(), 0) << "8-bit samples are unsigned around 128";
     EXPECT_EQ(bytes8->at(2), 127 * 256);
+
+    // Twenty seconds at 1000 Hz would be 441,000 samples; ten are kept.
+    const auto long8 = DecodeWaveClip(Wave(1, 1, 1000, 8, std::string(20000, '\x80')), 22050);
+    ASSERT_TRUE(long8.has_value());
+    EXPECT_EQ(long8->size(), 22050u * kMaxClipSeconds);
 }
 
 TEST(WaveClipTest, AnythingElseIsNoClip) {

@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "sound/MusicUi.h"
@@ -20,6 +22,18 @@ namespace {
 std::string BesideTheProgram(const char* name) {
     return (QCoreApplication::applicationDirPath() + "/" + name).toStdString();
 }
+
+// An output with no stream behind it: it always opens, and its clip moves
+// on only when the test renders.
+class SilentOutput : public AudioOutput {
+public:
+    bool Open() override { return true; }
+    void Render(int frames) {
+        std::vector<float> left(frames), right(frames);
+        float* outputs[] = {left.data(), right.data()};
+        AudioOutput::Render(this, frames, 0, nullptr, 2, outputs);
+    }
+};
 
 TEST(MusicDeviceTest, OpensOnlyMidiFilesThatAreThere) {
     AudioOutput output;
@@ -35,15 +49,64 @@ TEST(MusicDeviceTest, OpensOnlyMidiFilesThatAreThere) {
     EXPECT_EQ(withoutSoundFont.QueryStatus(), FluidSynthMusicDevice::kNoSoundFont);
 }
 
-TEST(EffectPlayerTest, EmptyMissingAndForeignFilesPlayNothingAndCutNothingShort) {
-    AudioOutput output;
+TEST(MusicDeviceTest, ASoundFontThatWillNotLoadIsReportedLateOnTheInterfaceThread) {
+    QTemporaryDir dir;
+    QFile damaged(dir.filePath("damaged.sf2"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("RIFF\x10\0\0\0sfbkLIST nothing here");
+    damaged.close();
+    SilentOutput output;
+    FluidSynthMusicDevice device(output, damaged.fileName().toStdString());
+    std::vector<MusicDevice::Error> failures;
+    std::thread::id reportedOn;
+    device.OnLateFailure([&](MusicDevice::Error error) {
+        failures.push_back(error);
+        reportedOn = std::this_thread::get_id();
+    });
+    ASSERT_EQ(device.Open(BesideTheProgram("BLOCKEND.MID")), MusicDevice::kNoError);
+    EXPECT_EQ(device.QueryStatus(), MusicDevice::kNoError) << "the SoundFont is read in the background";
+    EXPECT_EQ(device.Play(), MusicDevice::kNoError);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !failures.empty(); }, 10000));
+    EXPECT_EQ(failures, std::vector<MusicDevice::Error>{FluidSynthMusicDevice::kBadSoundFont});
+    EXPECT_EQ(reportedOn, std::this_thread::get_id());
+}
+
+TEST(EffectPlayerTest, ARequestCutsOffTheEffectSoundingAndAnEmptyOrUnplayableOneStopsIt) {
+    QTemporaryDir dir;
+    // 10,000 frames at the output's rate; FRAME.WAV is shorter than that.
+    QFile longFile(dir.filePath("long.wav"));
+    ASSERT_TRUE(longFile.open(QIODevice::WriteOnly));
+    QByteArray wave("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0data", 40);
+    const quint32 bytes = 20000;
+    wave.append(reinterpret_cast<const char*>(&bytes), 4).append(QByteArray(bytes, '\x10'));
+    longFile.write(wave);
+    longFile.close();
+    const std::string longPath = longFile.fileName().toStdString();
+
+    SilentOutput output;
     OutputEffectPlayer player(output);
-    player.Preload({"", BesideTheProgram("FRAME.WAV"), "/nowhere/x.wav"});
-    player.Play("");
-    player.Play("/nowhere/x.wav");
-    player.Play(BesideTheProgram("BLOCKEND.MID"));
-    player.Play(BesideTheProgram("FRAME.WAV"));
-    player.Play(BesideTheProgram("FRAME.WAV"));
+    player.Preload({longPath, BesideTheProgram("FRAME.WAV")});  // ready, so no play comes too late
+    const auto playAndWait = [&](const std::string& path) {
+        player.Play(path);
+        player.WaitUntilIdle();
+    };
+    for (const std::string& stopper : {std::string(), std::string("/nowhere/x.wav"), BesideTheProgram("BLOCKEND.MID")}) {
+        playAndWait(longPath);
+        ASSERT_TRUE(output.ClipSounding());
+        playAndWait(stopper);
+        EXPECT_FALSE(output.ClipSounding()) << "'" << stopper << "' must stop the effect and sound nothing";
+    }
+
+    playAndWait(longPath);
+    output.Render(100);
+    playAndWait(BesideTheProgram("FRAME.WAV"));
+    output.Render(9000);
+    EXPECT_FALSE(output.ClipSounding()) << "the short effect replaced the long one";
+    playAndWait(longPath);
+    output.Render(9000);
+    playAndWait(longPath);
+    output.Render(9000);
+    EXPECT_TRUE(output.ClipSounding()) << "the same effect again starts from its beginning";
 }
 
 TEST(EffectPlayerTest, APathToAFifoOrADeviceIsSilentAndDoesNotHang) {
@@ -56,6 +119,7 @@ TEST(EffectPlayerTest, APathToAFifoOrADeviceIsSilentAndDoesNotHang) {
     player.Preload({fifo, "/dev/zero"});
     player.Play(fifo);
     player.Play("/dev/zero");
+    player.WaitUntilIdle();
     ::alarm(0);
 }
 

@@ -1,0 +1,8 @@
+#pragma once
+
+// Whether the program has anywhere to send sound: a sound server that
+// takes connections, or a playback device of the kernel's sound system.
+// The look is quick (a socket connect and a directory listing), so the
+// start-up asks it instead of opening an output; an output that is there
+// but then fails to open is the output's own failure, reported as such.
+bool SoundOutputPresent();
