@@ -5,6 +5,7 @@
 #include "engine/ClassicRandom.h"
 #include "engine/GameTypes.h"
 #include "engine/Playfield.h"
+#include "sound/SoundGame.h"
 
 class CBlockDoc;
 class SessionPlatform;
@@ -15,7 +16,7 @@ using BallStepper = StepOutcome (*)(GameSession&);
 
 // The one game that runs in the playfield view: mode, ball, paddle, lives,
 // score and stage progression, driven by a 50 ms tick.
-class GameSession {
+class GameSession : public SoundGame {
 public:
     static constexpr int kTimerId = 1;
     static constexpr int kTimerPeriodMs = 50;
@@ -48,6 +49,15 @@ public:
 
     // Lets tests drive the tick with scripted outcomes.
     void SetBallStepper(BallStepper stepper) { stepBall_ = stepper; }
+
+    // The game as its sound sees it: the two switches below, the mode's
+    // music and the platform's message box.
+    bool MusicOn() const override { return musicEnabled; }
+    void SetMusicOn(bool on) override { musicEnabled = on; }
+    bool EffectsOn() const override { return effectsEnabled; }
+    void SetEffectsOn(bool on) override { effectsEnabled = on; }
+    std::optional<MusicScene> ModeMusic() const override;
+    void ShowSoundMessage(std::string_view text, MessageIcon icon) override;
 
     GameMode mode = GameMode::Play;
     BallState ballState = BallState::Serving;

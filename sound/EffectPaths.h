@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/GameTypes.h"
+#include "sound/SoundTypes.h"
 
 class SettingsStore;
 

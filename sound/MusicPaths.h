@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/GameTypes.h"
+#include "sound/SoundTypes.h"
 
 // The MIDI file of each MusicScene. "" means the scene has no music; "."
 // means it was never set, and the check puts the default in its place.

@@ -1,14 +1,13 @@
 #include "sound/SoundControl.h"
 
-#include "engine/GameSession.h"
-#include "engine/SessionPlatform.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 #include "sound/EffectPaths.h"
 #include "sound/EffectPlayer.h"
 #include "sound/MusicFileCheck.h"
+#include "sound/SoundGame.h"
 
-SoundControl::SoundControl(GameSession& session, SettingsStore& settings) : session_(session), settings_(settings) {}
+SoundControl::SoundControl(SoundGame& game, SettingsStore& settings) : game_(game), settings_(settings) {}
 
 void SoundControl::Attach(Services services) {
     services_ = std::move(services);
@@ -27,7 +26,7 @@ void SoundControl::PlayEffectFile(const std::string& path) {
 }
 
 void SoundControl::PlayMusic(MusicScene scene) {
-    if (!session_.musicEnabled || !Attached()) return;
+    if (!game_.MusicOn() || !Attached()) return;
     // The old music goes even when the new scene has none.
     StopMusic();
     const std::string& path = (*services_.music)[static_cast<int>(scene)];
@@ -43,10 +42,10 @@ void SoundControl::PlayMusic(MusicScene scene) {
 
 void SoundControl::FailMusic(MusicDevice::Error error) {
     MusicDevice& device = *services_.musicDevice;
-    session_.Platform().ShowMessage(device.ErrorText(error), MessageIcon::Exclamation);
+    game_.ShowSoundMessage(device.ErrorText(error), MessageIcon::Exclamation);
     device.Close(MusicDevice::CloseMode::NoWait);
     // Off until the user turns it on again, so the failure is told once.
-    session_.musicEnabled = false;
+    game_.SetMusicOn(false);
 }
 
 void SoundControl::FailMusicLate(MusicDevice::Error error) {
@@ -57,8 +56,8 @@ void SoundControl::FailMusicLate(MusicDevice::Error error) {
     // Off before the box: the ticks that go on behind it must not ask again.
     MusicDevice& device = *services_.musicDevice;
     device.Close(MusicDevice::CloseMode::NoWait);
-    session_.musicEnabled = false;
-    session_.Platform().ShowMessage(device.ErrorText(error), MessageIcon::Exclamation);
+    game_.SetMusicOn(false);
+    game_.ShowSoundMessage(device.ErrorText(error), MessageIcon::Exclamation);
 }
 
 void SoundControl::StopMusic() {
@@ -75,21 +74,17 @@ void SoundControl::CloseMusicForGood() {
 
 void SoundControl::CheckMusicFiles() {
     if (!Attached()) return;
-    ::CheckMusicFiles(session_.musicEnabled, *services_.music, settings_, services_.programDir, *services_.ui);
+    ::CheckMusicFiles(game_.MusicOn(), *services_.music, settings_, services_.programDir, *services_.ui);
 }
 
 void SoundControl::RestartMusicForMode() {
-    switch (session_.mode) {
-    case GameMode::Demo: PlayMusic(MusicScene::Demo); break;
-    case GameMode::Play: PlayMusic(MusicScene::Play); break;
-    case GameMode::Editor: break;
-    }
+    if (const auto scene = game_.ModeMusic()) PlayMusic(*scene);
 }
 
 void SoundControl::ToggleMusic() {
     // No device is asked for: the user may try even without one.
-    session_.musicEnabled = !session_.musicEnabled;
-    if (session_.musicEnabled) {
+    game_.SetMusicOn(!game_.MusicOn());
+    if (game_.MusicOn()) {
         CheckMusicFiles();
         RestartMusicForMode();
     } else {
@@ -99,13 +94,13 @@ void SoundControl::ToggleMusic() {
 }
 
 void SoundControl::ToggleEffects() {
-    session_.effectsEnabled = !session_.effectsEnabled;
+    game_.SetEffectsOn(!game_.EffectsOn());
     SaveSoundSettings();
 }
 
 void SoundControl::SaveSoundSettings() {
     using namespace Settings;
-    const int sound = (session_.effectsEnabled ? kSoundEffectsBit : 0) | (session_.musicEnabled ? kSoundMusicBit : 0);
+    const int sound = (game_.EffectsOn() ? kSoundEffectsBit : 0) | (game_.MusicOn() ? kSoundMusicBit : 0);
     settings_.WriteInt(kSection, kSound, sound);
     if (!Attached()) return;
     for (int slot = 0; slot < kSoundEventCount; ++slot)

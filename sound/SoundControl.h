@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "engine/GameTypes.h"
 #include "sound/MusicDevice.h"
 #include "sound/MusicPaths.h"
+#include "sound/SoundTypes.h"
 
 class EffectPaths;
 class EffectPlayer;
-class GameSession;
 class MusicUi;
 class SettingsStore;
+class SoundGame;
 
 // The playfield view's sound: the tick's effect, the scene music on its
 // device, the music file check, the two sound switches and saving them.
-// The switches themselves are the session's musicEnabled and effectsEnabled.
+// The switches themselves are the game's.
 // Until the services are attached nothing sounds.
 class SoundControl {
 public:
@@ -27,7 +27,7 @@ public:
         MusicUi* ui = nullptr;
     };
 
-    SoundControl(GameSession& session, SettingsStore& settings);
+    SoundControl(SoundGame& game, SettingsStore& settings);
 
     void Attach(Services services);
     bool Attached() const { return services_.effects != nullptr; }
@@ -63,7 +63,7 @@ private:
     void FailMusic(MusicDevice::Error error);
     void FailMusicLate(MusicDevice::Error error);
 
-    GameSession& session_;
+    SoundGame& game_;
     SettingsStore& settings_;
     Services services_;
     bool deviceOpen_ = false;

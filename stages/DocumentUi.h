@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/GameTypes.h"
+#include "shell/MessageIcon.h"
 
 enum class SaveAnswer { Yes, No, Cancel };
 

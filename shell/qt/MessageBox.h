@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/GameTypes.h"
+#include "shell/MessageIcon.h"
 
 class QWidget;
 

@@ -6,8 +6,8 @@
 
 #include <QString>
 
-#include "engine/GameTypes.h"
 #include "shell/qt/COptionDlg.h"
+#include "sound/SoundTypes.h"
 
 class SettingsStore;
 

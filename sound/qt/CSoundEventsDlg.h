@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/GameTypes.h"
 #include "shell/qt/COptionDlg.h"
 #include "sound/SoundFileListing.h"
+#include "sound/SoundTypes.h"
 
 class QListWidget;
 

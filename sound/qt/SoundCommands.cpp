@@ -1,8 +1,8 @@
 #include "sound/qt/SoundCommands.h"
 
-#include "engine/GameSession.h"
 #include "sound/EffectPaths.h"
 #include "sound/SoundControl.h"
+#include "sound/SoundGame.h"
 #include "sound/qt/CMusicFilesDlg.h"
 #include "sound/qt/CSoundDlg.h"
 #include "sound/qt/CSoundEventsDlg.h"
@@ -23,11 +23,11 @@ void RunSoundEventsDialog(SoundControl& sound, QWidget* parent) {
 }
 }  // namespace
 
-void RunSoundCommand(GameSession& session, SoundControl& sound, SettingsStore& settings, bool hasWaveOutput,
+void RunSoundCommand(SoundGame& game, SoundControl& sound, SettingsStore& settings, bool hasWaveOutput,
                      QWidget* parent) {
     CSoundDlg dlg(hasWaveOutput, parent);
-    dlg.m_bMusic = session.musicEnabled ? 1 : 0;
-    dlg.m_bEffects = session.effectsEnabled ? 1 : 0;
+    dlg.m_bMusic = game.MusicOn() ? 1 : 0;
+    dlg.m_bEffects = game.EffectsOn() ? 1 : 0;
     // Each sub-dialog opens over the Sound dialog.
     dlg.musicFilesDialog = [&settings, &dlg] { RunMusicFilesDialog(settings, &dlg); };
     dlg.soundEventsDialog = [&sound, &dlg] { RunSoundEventsDialog(sound, &dlg); };
@@ -35,11 +35,11 @@ void RunSoundCommand(GameSession& session, SoundControl& sound, SettingsStore& s
     sound.StopMusic();
     if (dlg.exec() == QDialog::Accepted) {
         // No device is asked for: the user may try even without one.
-        session.musicEnabled = dlg.m_bMusic != 0;
-        session.effectsEnabled = dlg.m_bEffects != 0;
+        game.SetMusicOn(dlg.m_bMusic != 0);
+        game.SetEffectsOn(dlg.m_bEffects != 0);
         sound.SaveSoundSettings();
     }
-    if (session.musicEnabled) {
+    if (game.MusicOn()) {
         sound.CheckMusicFiles();
         sound.RestartMusicForMode();
     }

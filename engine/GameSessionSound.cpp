@@ -1,0 +1,14 @@
+#include "engine/GameSession.h"
+
+#include "engine/SessionPlatform.h"
+
+std::optional<MusicScene> GameSession::ModeMusic() const {
+    switch (mode) {
+    case GameMode::Demo: return MusicScene::Demo;
+    case GameMode::Play: return MusicScene::Play;
+    case GameMode::Editor: break;
+    }
+    return std::nullopt;
+}
+
+void GameSession::ShowSoundMessage(std::string_view text, MessageIcon icon) { platform_->ShowMessage(text, icon); }
