@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/Zoom.h"
 #include "engine/PixelPoint.h"
 #include "engine/Rect.h"
-#include "shell/Zoom.h"
 
 // Where the playfield's pieces lie in pixels of the view, at a zoom.
 

@@ -1,8 +1,8 @@
 #include "engine/EditorCommands.h"
 
+#include "base/CommandIds.h"
+#include "engine/CommandRules.h"
 #include "engine/GameSession.h"
-#include "shell/CommandIds.h"
-#include "shell/CommandRules.h"
 #include "stages/CBlockDoc.h"
 
 bool RunStageCommand(int commandId, GameSession& session) {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "base/Zoom.h"
 #include "engine/PixelPoint.h"
-#include "shell/Zoom.h"
 
 struct GridCell {
     int column = 0;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/Zoom.h"
 #include "engine/FillList.h"
 #include "engine/PixelPoint.h"
-#include "shell/Zoom.h"
 
 // The editor's panel below the grid, in view units: a palette of the
 // fifteen kinds in three rows of five, and the two sample boxes "L" and "R"

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "base/Cp932.h"
+#include "base/StringTable.h"
 #include "engine/BallStep.h"
 #include "engine/PaddleTarget.h"
 #include "engine/SessionPlatform.h"
 #include "engine/SessionTexts.h"
-#include "shell/Cp932.h"
-#include "shell/StringTable.h"
 #include "stages/CBlockDoc.h"
 
 GameSession::GameSession(CBlockDoc& doc, SessionPlatform& platform)

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 #include "engine/GameSession.h"
 #include "engine/SessionPlatform.h"
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
 
 ZoomLevel ReadGameSettings(GameSession& session, SettingsStore& settings, const ScreenInfo& screen) {
     using namespace Settings;

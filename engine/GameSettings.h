@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Zoom.h"
+#include "base/Zoom.h"
 
 class GameSession;
 class SettingsStore;

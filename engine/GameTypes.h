@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // The sound's events and scenes and the message icons, shared with the game.
-#include "shell/MessageIcon.h"
+#include "base/MessageIcon.h"
 #include "sound/SoundTypes.h"
 
 enum class GameMode { Play = 0, Demo = 1, Editor = 2 };

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Zoom.h"
 #include "engine/GameSession.h"
-#include "shell/Zoom.h"
 
 namespace {
 int KeyboardMove(const GameSession& session, const PaddleInput& input) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Zoom.h"
 #include "engine/PixelPoint.h"
-#include "shell/Zoom.h"
 
 class GameSession;
 

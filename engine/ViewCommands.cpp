@@ -1,7 +1,7 @@
 #include "engine/ViewCommands.h"
 
+#include "engine/CommandRules.h"
 #include "engine/GameSession.h"
-#include "shell/CommandRules.h"
 
 bool IsViewCommandEnabled(ViewCommand command, const GameSession& session) {
     return CommandStateOf(static_cast<int>(command), SessionContext(session)).enabled;

@@ -12,7 +12,7 @@ enum class ViewCommand : int {
     Launch = 32778,
 };
 
-// By the program's one table of enabling rules (shell/CommandRules.h).
+// By the program's one table of enabling rules (engine/CommandRules.h).
 bool IsViewCommandEnabled(ViewCommand command, const GameSession& session);
 
 // Carries out an enabled command; a disabled one is ignored, whichever way

@@ -23,7 +23,7 @@ ctest --test-dir "$dir" --output-on-failure -E '^fuzz\.' || status=$?
 # _exit()) writes no counts, so it shows as not run.
 summary="$dir/coverage-summary.json"
 gcovr --root . --object-directory "$dir" --exclude-directories "$dir/CMakeFiles/[0-9.]+" \
-  --filter 'engine/' --filter 'stages/' --filter 'shell/' --filter 'sound/' --filter 'tools/' \
+  --filter 'base/' --filter 'engine/' --filter 'stages/' --filter 'shell/' --filter 'sound/' --filter 'tools/' \
   --exclude-throw-branches --exclude-unreachable-branches \
   --json-summary "$summary"
 

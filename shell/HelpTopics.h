@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/CommandIds.h"
+#include "base/CommandIds.h"
 
 // Help topics by number. A dialog's topic is kHelpTopicBase + its resource
 // identifier; a command's, or a status pane's, is kCommandTopicBase + its

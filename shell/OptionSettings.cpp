@@ -1,8 +1,8 @@
 #include "shell/OptionSettings.h"
 
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 #include "engine/GameSession.h"
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
 
 namespace {
 constexpr int kFastestSpeed = 3;

@@ -1,8 +1,8 @@
 #include "shell/Startup.h"
 
-#include "shell/AppPaths.h"
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
+#include "base/AppPaths.h"
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 #include "stages/DocumentCommands.h"
 
 std::string ChooseStartupFile(std::string_view commandLinePath, SettingsStore& settings,

@@ -2,10 +2,10 @@
 
 #include <cassert>
 
-#include "shell/AppPaths.h"
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
-#include "shell/StringTable.h"
+#include "base/AppPaths.h"
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
+#include "base/StringTable.h"
 
 namespace {
 int SlotOf(SoundEvent event) {

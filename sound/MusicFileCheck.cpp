@@ -1,8 +1,8 @@
 #include "sound/MusicFileCheck.h"
 
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
-#include "shell/StringTable.h"
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
+#include "base/StringTable.h"
 #include "sound/MusicUi.h"
 
 namespace {

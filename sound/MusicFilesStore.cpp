@@ -1,7 +1,7 @@
 #include "sound/MusicFilesStore.h"
 
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 
 bool StoreMusicFiles(const MusicFileTexts& texts, MusicPathTable& table, SettingsStore& settings,
                      const std::function<bool(const std::string&)>& fileIsMissing,

@@ -1,6 +1,6 @@
 #include "sound/MusicPaths.h"
 
-#include "shell/StringTable.h"
+#include "base/StringTable.h"
 
 MusicPathTable& ProgramMusicPaths() {
     static MusicPathTable paths;

@@ -1,7 +1,7 @@
 #include "sound/SoundControl.h"
 
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 #include "sound/EffectPaths.h"
 #include "sound/EffectPlayer.h"
 #include "sound/MusicFileCheck.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "shell/AppPaths.h"
+#include "base/AppPaths.h"
 
 namespace {
 constexpr std::string_view kWaveExtension = ".wav";

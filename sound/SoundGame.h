@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "shell/MessageIcon.h"
+#include "base/MessageIcon.h"
 #include "sound/SoundTypes.h"
 
 // What the sound needs of the game it sounds for: the two sound switches,

@@ -1,8 +1,8 @@
 // The stage set's file hooks: a new empty set, opening and saving a pattern file.
 #include <string>
 
-#include "shell/FormatString.h"
-#include "shell/StringTable.h"
+#include "base/FormatString.h"
+#include "base/StringTable.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentTexts.h"
 #include "stages/PatternFile.h"

@@ -1,8 +1,8 @@
 // The set's best score in the settings, and the close hook that stores it.
 #include <cstdint>
 
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 #include "stages/CBlockDoc.h"
 
 void CBlockDoc::SaveHighScore() {

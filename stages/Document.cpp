@@ -2,9 +2,9 @@
 
 #include <cassert>
 
-#include "shell/AppPaths.h"
-#include "shell/FormatString.h"
-#include "shell/StringTable.h"
+#include "base/AppPaths.h"
+#include "base/FormatString.h"
+#include "base/StringTable.h"
 #include "stages/DocumentTexts.h"
 
 DocumentFiles& Document::Files() const {

@@ -1,6 +1,6 @@
 #include "stages/DocumentTexts.h"
 
-#include "shell/FormatString.h"
+#include "base/FormatString.h"
 
 using namespace DocumentTexts;
 

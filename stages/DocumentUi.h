@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/MessageIcon.h"
+#include "base/MessageIcon.h"
 
 enum class SaveAnswer { Yes, No, Cancel };
 

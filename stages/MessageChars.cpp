@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/Cp932.h"
+#include "base/Cp932.h"
 
 namespace {
 bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }

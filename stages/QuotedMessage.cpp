@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "shell/Cp932.h"
+#include "base/Cp932.h"
 #include "stages/MessageChars.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <regex>
 
-#include "shell/FormatString.h"
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
+#include "base/FormatString.h"
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentTexts.h"
 #include "stages/PatternFile.h"

@@ -7,10 +7,10 @@
 #include <QApplication>
 #include <QTemporaryFile>
 
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "engine/qt/CBlockView.h"
 #include "shell/BuiltInStage.h"
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
 #include "stages/CBlockDoc.h"
 
 namespace {

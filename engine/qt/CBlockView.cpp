@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "base/qt/MessageBox.h"
 #include "engine/BallSprite.h"
 #include "engine/DrawGeometry.h"
 #include "engine/GameSettings.h"
@@ -15,14 +16,13 @@
 #include "engine/SessionMouse.h"
 #include "engine/StatusPanes.h"
 #include "engine/qt/PlayfieldPainter.h"
-#include "shell/qt/MessageBox.h"
 #include "sound/EffectPaths.h"
 #include "sound/MusicPaths.h"
-#include "sound/qt/FluidSynthMusicDevice.h"
 #include "sound/qt/AudioOutput.h"
+#include "sound/qt/FluidSynthMusicDevice.h"
 #include "sound/qt/OutputEffectPlayer.h"
-#include "sound/qt/SoundOutputProbe.h"
 #include "sound/qt/QtMusicUi.h"
+#include "sound/qt/SoundOutputProbe.h"
 #include "stages/CBlockDoc.h"
 
 namespace {

@@ -9,10 +9,11 @@
 #include <QUndoStack>
 #include <QWidget>
 
+#include "base/Zoom.h"
+#include "engine/CommandRules.h"
 #include "engine/DrawGeometry.h"
-#include "engine/EditorHitTest.h"
 #include "engine/EditorCommands.h"
-#include "shell/CommandRules.h"
+#include "engine/EditorHitTest.h"
 #include "engine/GameSession.h"
 #include "engine/PointerChoice.h"
 #include "engine/Rect.h"
@@ -22,9 +23,8 @@
 #include "engine/qt/HeldKeys.h"
 #include "engine/qt/PlayfieldBitmaps.h"
 #include "engine/qt/PlayfieldPointers.h"
-#include "shell/Zoom.h"
-#include "stages/StageSetView.h"
 #include "sound/SoundControl.h"
+#include "stages/StageSetView.h"
 
 class AudioOutput;
 class CBlockDoc;
@@ -75,7 +75,7 @@ public:
     // editor's history.
     CommandContext CommandContextNow() const;
 
-    // The editor's commands by identifier (shell/CommandIds.h): next and
+    // The editor's commands by identifier (base/CommandIds.h): next and
     // previous stage, bonus ball, all-clear message, delete stage, New, Save,
     // Save As, Undo and Redo. New, Save and Save As are DocumentCommands'.
     bool IsEditorCommandEnabled(int commandId) const;

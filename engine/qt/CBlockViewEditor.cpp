@@ -4,12 +4,12 @@
 
 #include <QPainter>
 
+#include "base/AllClearMessage.h"
+#include "base/CommandIds.h"
+#include "base/Cp932.h"
 #include "engine/EditorPanelGeometry.h"
 #include "engine/qt/EditorUndoCommands.h"
 #include "engine/qt/PlayfieldPainter.h"
-#include "shell/AllClearMessage.h"
-#include "shell/CommandIds.h"
-#include "shell/Cp932.h"
 #include "stages/CBlockDoc.h"
 
 void CBlockView::PressInEditor(PixelPoint point, bool left) {

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
+#include "base/Zoom.h"
 #include "engine/qt/ImageResources.h"
-#include "shell/Zoom.h"
 
 namespace {
 constexpr int kSizesPerPicture = kMaxZoom - kMinZoom + 1;

@@ -4,8 +4,8 @@
 #include <QIcon>
 #include <QPushButton>
 
+#include "base/qt/DialogControls.h"
 #include "engine/qt/ImageResources.h"
-#include "shell/qt/DialogControls.h"
 #include "ui_100.h"
 
 namespace {

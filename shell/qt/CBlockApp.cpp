@@ -5,15 +5,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+#include "base/AppPaths.h"
+#include "base/SettingsStore.h"
+#include "base/StringTable.h"
+#include "base/qt/COptionDlg.h"
+#include "base/qt/QtText.h"
 #include "engine/qt/CBlockView.h"
-#include "shell/AppPaths.h"
-#include "shell/SettingsStore.h"
-#include "shell/Startup.h"
-#include "shell/StringTable.h"
 #include "shell/HelpTopics.h"
+#include "shell/Startup.h"
 #include "shell/qt/CMainFrame.h"
-#include "shell/qt/COptionDlg.h"
-#include "shell/qt/QtText.h"
 #include "shell/qt/QtHelpService.h"
 #include "shell/qt/SessionEndGuard.h"
 #include "shell/qt/SignalCloseBridge.h"

@@ -1,7 +1,7 @@
 #include "shell/qt/CControlDlg.h"
 
-#include "shell/CommandIds.h"
-#include "shell/qt/DialogControls.h"
+#include "base/CommandIds.h"
+#include "base/qt/DialogControls.h"
 #include "ui_111.h"
 
 namespace {

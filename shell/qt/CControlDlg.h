@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/qt/COptionDlg.h"
+#include "base/qt/COptionDlg.h"
 
 // The Control dialog: mouse or keyboard, and whether mouse play hides the pointer.
 class CControlDlg : public COptionDlg {

@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 
+#include "engine/CommandRules.h"
 #include "engine/PixelPoint.h"
-#include "shell/CommandRules.h"
 
 class CBlockDoc;
 class CBlockView;

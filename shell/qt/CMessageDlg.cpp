@@ -1,13 +1,13 @@
 #include "shell/qt/CMessageDlg.h"
 
-#include "shell/AllClearMessage.h"
-#include "shell/CommandIds.h"
-#include "shell/FormatString.h"
-#include "shell/StringTable.h"
+#include "base/AllClearMessage.h"
+#include "base/CommandIds.h"
+#include "base/FormatString.h"
+#include "base/StringTable.h"
+#include "base/qt/DialogControls.h"
+#include "base/qt/MessageBox.h"
+#include "base/qt/QtText.h"
 #include "shell/qt/Cp932LimitedEdit.h"
-#include "shell/qt/DialogControls.h"
-#include "shell/qt/MessageBox.h"
-#include "shell/qt/QtText.h"
 #include "ui_121.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/qt/COptionDlg.h"
+#include "base/qt/COptionDlg.h"
 
 // The dialog in which the editor writes the message shown when the last
 // stage of the set is cleared.

@@ -1,7 +1,7 @@
 #include "shell/qt/CSpeedDlg.h"
 
-#include "shell/CommandIds.h"
-#include "shell/qt/DialogControls.h"
+#include "base/CommandIds.h"
+#include "base/qt/DialogControls.h"
 #include "ui_109.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/qt/COptionDlg.h"
+#include "base/qt/COptionDlg.h"
 
 // The Speed dialog: four radio buttons, turbo first.
 class CSpeedDlg : public COptionDlg {

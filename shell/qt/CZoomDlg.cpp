@@ -1,9 +1,9 @@
 #include "shell/qt/CZoomDlg.h"
 
-#include "shell/CommandIds.h"
-#include "shell/Zoom.h"
-#include "shell/ZoomFitsScreen.h"
-#include "shell/qt/DialogControls.h"
+#include "base/CommandIds.h"
+#include "base/Zoom.h"
+#include "base/ZoomFitsScreen.h"
+#include "base/qt/DialogControls.h"
 #include "ui_101.h"
 
 namespace {

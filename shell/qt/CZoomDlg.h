@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/qt/COptionDlg.h"
+#include "base/qt/COptionDlg.h"
 
 // The Zoom dialog: 50, 75 or 100 %, the larger ones only where the screen
 // is wide enough for them.

@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-#include "shell/CommandRules.h"
+#include "engine/CommandRules.h"
 
 class QAction;
 

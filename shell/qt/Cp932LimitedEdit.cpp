@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <QTextCursor>
 
-#include "shell/AllClearMessage.h"
+#include "base/AllClearMessage.h"
 
 namespace {
 // The document's paragraph and line separators as the plain text's LF.

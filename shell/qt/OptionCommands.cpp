@@ -1,10 +1,10 @@
 #include "shell/qt/OptionCommands.h"
 
+#include "base/AllClearMessage.h"
+#include "base/Cp932.h"
+#include "base/Zoom.h"
 #include "engine/GameSession.h"
-#include "shell/AllClearMessage.h"
-#include "shell/Cp932.h"
 #include "shell/OptionSettings.h"
-#include "shell/Zoom.h"
 #include "shell/qt/CControlDlg.h"
 #include "shell/qt/CMessageDlg.h"
 #include "shell/qt/CSpeedDlg.h"

@@ -7,13 +7,13 @@
 #include <QHelpLink>
 #include <QTemporaryDir>
 
-#include "shell/FormatString.h"
+#include "base/FormatString.h"
+#include "base/StringTable.h"
+#include "base/qt/COptionDlg.h"
+#include "base/qt/MessageBox.h"
 #include "shell/HelpTopics.h"
-#include "shell/StringTable.h"
-#include "shell/qt/COptionDlg.h"
 #include "shell/qt/ContextHelpMode.h"
 #include "shell/qt/HelpWindow.h"
-#include "shell/qt/MessageBox.h"
 
 QtHelpService::QtHelpService(QString helpFile)
     : helpFile_(std::move(helpFile)),

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "shell/HelpService.h"
+#include "base/HelpService.h"
 
 class ContextHelpMode;
 class HelpWindow;

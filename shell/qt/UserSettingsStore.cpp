@@ -7,8 +7,8 @@
 
 #include <sys/stat.h>
 
-#include "shell/MemorySettingsStore.h"
-#include "shell/qt/QtSettingsStore.h"
+#include "base/MemorySettingsStore.h"
+#include "base/qt/QtSettingsStore.h"
 
 QString UserSettingsPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +

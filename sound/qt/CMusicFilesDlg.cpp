@@ -3,13 +3,13 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
-#include "shell/CommandIds.h"
-#include "shell/FormatString.h"
-#include "shell/StringTable.h"
-#include "shell/qt/DialogControls.h"
-#include "shell/qt/FileDialogLook.h"
-#include "shell/qt/MessageBox.h"
-#include "shell/qt/QtText.h"
+#include "base/CommandIds.h"
+#include "base/FormatString.h"
+#include "base/StringTable.h"
+#include "base/qt/DialogControls.h"
+#include "base/qt/FileDialogLook.h"
+#include "base/qt/MessageBox.h"
+#include "base/qt/QtText.h"
 #include "sound/MusicFilesStore.h"
 #include "sound/qt/MissingFile.h"
 #include "ui_116.h"

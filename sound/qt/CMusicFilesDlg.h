@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "shell/qt/COptionDlg.h"
+#include "base/qt/COptionDlg.h"
 #include "sound/SoundTypes.h"
 
 class SettingsStore;

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "shell/CommandIds.h"
+#include "base/CommandIds.h"
 #include "sound/MusicUi.h"
 #include "ui_129.h"
 

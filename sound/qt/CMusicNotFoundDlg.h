@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "shell/qt/COptionDlg.h"
+#include "base/qt/COptionDlg.h"
 
 namespace Ui {
 class CMusicNotFoundDlg;

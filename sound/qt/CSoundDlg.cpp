@@ -1,9 +1,9 @@
 #include "sound/qt/CSoundDlg.h"
 
-#include "shell/CommandIds.h"
-#include "shell/StringTable.h"
-#include "shell/qt/DialogControls.h"
-#include "shell/qt/QtText.h"
+#include "base/CommandIds.h"
+#include "base/StringTable.h"
+#include "base/qt/DialogControls.h"
+#include "base/qt/QtText.h"
 #include "ui_114.h"
 
 namespace {

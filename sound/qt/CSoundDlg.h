@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "shell/qt/COptionDlg.h"
+#include "base/qt/COptionDlg.h"
 
 // The Sound dialog: music and effects on or off, and the buttons that open
 // the dialogs for their files. Once either of those has run, Cancel reads

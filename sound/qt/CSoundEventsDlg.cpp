@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "shell/AppPaths.h"
-#include "shell/CommandIds.h"
-#include "shell/StringTable.h"
-#include "shell/qt/DialogControls.h"
-#include "shell/qt/QtText.h"
+#include "base/AppPaths.h"
+#include "base/CommandIds.h"
+#include "base/StringTable.h"
+#include "base/qt/DialogControls.h"
+#include "base/qt/QtText.h"
 #include "sound/qt/DirectoryItems.h"
 #include "ui_156.h"
 

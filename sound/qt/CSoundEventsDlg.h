@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/qt/COptionDlg.h"
+#include "base/qt/COptionDlg.h"
 #include "sound/SoundFileListing.h"
 #include "sound/SoundTypes.h"
 

@@ -1,6 +1,6 @@
 #include "sound/qt/QtMusicUi.h"
 
-#include "shell/qt/QtText.h"
+#include "base/qt/QtText.h"
 #include "sound/qt/CMusicNotFoundDlg.h"
 #include "sound/qt/MissingFile.h"
 

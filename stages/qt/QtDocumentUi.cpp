@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "shell/StringTable.h"
-#include "shell/qt/FileDialogLook.h"
-#include "shell/qt/MessageBox.h"
-#include "shell/qt/QtText.h"
+#include "base/StringTable.h"
+#include "base/qt/FileDialogLook.h"
+#include "base/qt/MessageBox.h"
+#include "base/qt/QtText.h"
 #include "stages/DocumentTexts.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "base/Cp932.h"
 #include "engine/SessionStageSetView.h"
-#include "shell/Cp932.h"
 #include "stages/CBlockDoc.h"
 #include "tests/engine/FakePlatform.h"
 

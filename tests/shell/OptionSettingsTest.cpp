@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "tests/engine/SessionFixture.h"
 
 namespace {

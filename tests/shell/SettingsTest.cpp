@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "base/Cp932.h"
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "engine/GameSettings.h"
-#include "shell/Cp932.h"
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
 #include "tests/engine/SessionFixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/SettingsKeys.h"
+#include "base/SettingsKeys.h"
 #include "tests/stages/DocumentWorld.h"
 
 namespace {

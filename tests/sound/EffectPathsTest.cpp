@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
 
 namespace {
 TEST(EffectPathsTest, DefaultsLieBesideTheProgramAndStoredPathsCountEvenWhenEmpty) {

@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
 
 using ::testing::ElementsAre;
 

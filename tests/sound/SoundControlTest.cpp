@@ -3,10 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "engine/GameSession.h"
 #include "engine/SessionStageSetView.h"
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
 #include "sound/EffectPaths.h"
 #include "stages/CBlockDoc.h"
 #include "tests/sound/SoundFakes.h"

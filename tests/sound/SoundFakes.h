@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/MemorySettingsStore.h"
 #include "engine/GameSession.h"
-#include "shell/MemorySettingsStore.h"
 #include "sound/EffectPaths.h"
 #include "sound/EffectPlayer.h"
 #include "sound/MusicDevice.h"

@@ -2,7 +2,7 @@
 // scores and the close hook, with the files and the user faked.
 #include <gtest/gtest.h>
 
-#include "shell/SettingsKeys.h"
+#include "base/SettingsKeys.h"
 #include "stages/PatternFile.h"
 #include "tests/stages/DocumentWorld.h"
 

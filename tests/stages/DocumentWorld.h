@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "base/MemorySettingsStore.h"
 #include "engine/GameSession.h"
 #include "engine/SessionStageSetView.h"
-#include "shell/MemorySettingsStore.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
 #include "stages/PatternFile.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/SettingsKeys.h"
+#include "base/SettingsKeys.h"
 #include "tests/stages/DocumentWorld.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "shell/StringTable.h"
+#include "base/StringTable.h"
 #include "stages/CBlockDoc.h"
 #include "stages/MessageChars.h"
 #include "stages/PatternFile.h"

@@ -10,14 +10,14 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "engine/BallSprite.h"
 #include "engine/BlockColours.h"
 #include "engine/DrawGeometry.h"
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
 #include "stages/CBlockDoc.h"
+#include "tests/base/qt/MessageBoxes.h"
 #include "tests/engine/qt/ViewPixels.h"
-#include "tests/shell/qt/MessageBoxes.h"
 
 namespace {
 // A view whose system has no timer to give.

@@ -9,11 +9,11 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include "base/CommandIds.h"
+#include "base/Cp932.h"
+#include "base/MemorySettingsStore.h"
 #include "engine/BlockColours.h"
 #include "engine/qt/CBlockView.h"
-#include "shell/CommandIds.h"
-#include "shell/Cp932.h"
-#include "shell/MemorySettingsStore.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
 #include "stages/PatternFile.h"

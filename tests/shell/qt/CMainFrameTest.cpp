@@ -12,10 +12,10 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "shell/CommandIds.h"
+#include "base/CommandIds.h"
 #include "shell/qt/CommandTable.h"
 #include "shell/qt/GameStatusBar.h"
-#include "tests/shell/qt/MessageBoxes.h"
+#include "tests/base/qt/MessageBoxes.h"
 #include "tests/shell/qt/StartedApp.h"
 
 namespace {

@@ -23,14 +23,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "shell/CommandIds.h"
+#include "base/CommandIds.h"
+#include "base/qt/COptionDlg.h"
 #include "shell/HelpTopics.h"
-#include "shell/qt/COptionDlg.h"
 #include "shell/qt/ContextHelpMode.h"
 #include "shell/qt/HelpBrowser.h"
 #include "shell/qt/HelpWindow.h"
 #include "shell/qt/QtHelpService.h"
-#include "tests/shell/qt/MessageBoxes.h"
+#include "tests/base/qt/MessageBoxes.h"
 
 namespace {
 QString BuiltHelpFile() { return QCoreApplication::applicationDirPath() + "/" + kHelpFileName; }

@@ -14,21 +14,21 @@
 #include <QTest>
 #include <QTimer>
 
+#include "base/CommandIds.h"
+#include "base/HelpService.h"
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
+#include "base/qt/DialogControls.h"
 #include "engine/qt/CBlockView.h"
-#include "shell/CommandIds.h"
-#include "shell/HelpService.h"
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
 #include "shell/qt/AboutBox.h"
 #include "shell/qt/CControlDlg.h"
 #include "shell/qt/CMessageDlg.h"
 #include "shell/qt/CSpeedDlg.h"
 #include "shell/qt/CZoomDlg.h"
 #include "shell/qt/Cp932LimitedEdit.h"
-#include "shell/qt/DialogControls.h"
 #include "shell/qt/OptionCommands.h"
+#include "tests/base/qt/MessageBoxes.h"
 #include "tests/engine/SessionFixture.h"
-#include "tests/shell/qt/MessageBoxes.h"
 
 namespace {
 using namespace Settings;

@@ -12,8 +12,8 @@
 
 #include <sys/resource.h>
 
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
 #include "stages/PatternFile.h"

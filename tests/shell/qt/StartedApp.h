@@ -9,11 +9,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "base/SettingsKeys.h"
+#include "base/qt/QtSettingsStore.h"
 #include "engine/qt/CBlockView.h"
-#include "shell/SettingsKeys.h"
 #include "shell/qt/CBlockApp.h"
 #include "shell/qt/CMainFrame.h"
-#include "shell/qt/QtSettingsStore.h"
 #include "stages/PatternFile.h"
 #include "tests/stages/DocumentFakes.h"
 

@@ -18,18 +18,18 @@
 #include <QTest>
 #include <QTimer>
 
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
+#include "base/qt/DialogControls.h"
 #include "engine/GameSession.h"
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
-#include "shell/qt/DialogControls.h"
 #include "sound/EffectPaths.h"
 #include "sound/qt/CMusicFilesDlg.h"
 #include "sound/qt/CSoundDlg.h"
 #include "sound/qt/CSoundEventsDlg.h"
 #include "sound/qt/SoundCommands.h"
 #include "stages/CBlockDoc.h"
+#include "tests/base/qt/MessageBoxes.h"
 #include "tests/sound/SoundFakes.h"
-#include "tests/shell/qt/MessageBoxes.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

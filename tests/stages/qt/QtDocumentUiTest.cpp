@@ -9,7 +9,7 @@
 #include <QSettings>
 #include <QUrl>
 
-#include "tests/shell/qt/MessageBoxes.h"
+#include "tests/base/qt/MessageBoxes.h"
 
 TEST(QtDocumentUiTest, TheOpenDialogOffersTheShippedStageSetsInItsSideBarOnly) {
     const QUrl shipped = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/stages");

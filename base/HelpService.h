@@ -1,7 +1,7 @@
 #pragma once
 
 // What the program asks of its help viewer. Topics are numbered: a dialog's
-// topic is kHelpTopicBase + its resource identifier (shell/CommandIds.h).
+// topic is kHelpTopicBase + its resource identifier (base/CommandIds.h).
 class HelpService {
 public:
     virtual ~HelpService() = default;

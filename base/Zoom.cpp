@@ -1,9 +1,9 @@
-#include "shell/Zoom.h"
+#include "base/Zoom.h"
 
 #include <algorithm>
 
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 
 ZoomLevel ZoomLevel::For(int zoom) {
     return {zoom, 64 * zoom / 4, 32 * zoom / 4, 32 * zoom / 4, 80 * zoom / 4, 16 * zoom / 4};

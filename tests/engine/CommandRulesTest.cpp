@@ -1,8 +1,8 @@
-#include "shell/CommandRules.h"
+#include "engine/CommandRules.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/CommandIds.h"
+#include "base/CommandIds.h"
 
 namespace {
 using namespace CommandId;

@@ -1,7 +1,7 @@
-#include "shell/CommandRules.h"
+#include "engine/CommandRules.h"
 
+#include "base/CommandIds.h"
 #include "engine/GameSession.h"
-#include "shell/CommandIds.h"
 #include "stages/CBlockDoc.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "shell/qt/MessageBox.h"
+#include "base/qt/MessageBox.h"
 
 #include <QMessageBox>
 
-#include "shell/StringTable.h"
-#include "shell/qt/QtText.h"
+#include "base/StringTable.h"
+#include "base/qt/QtText.h"
 
 namespace {
 QMessageBox::Icon BoxIcon(MessageIcon icon) {

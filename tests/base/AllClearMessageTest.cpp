@@ -1,6 +1,6 @@
 // The all-clear message's byte budget: Shift-JIS bytes, CR LF line breaks,
 // and what the edit box takes of a typed or pasted text.
-#include "shell/AllClearMessage.h"
+#include "base/AllClearMessage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/qt/FileDialogLook.h"
+#include "base/qt/FileDialogLook.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "shell/AllClearMessage.h"
+#include "base/AllClearMessage.h"
 
-#include "shell/Cp932.h"
+#include "base/Cp932.h"
 
 namespace {
 constexpr std::string_view kStoredBreak = "\r\n";

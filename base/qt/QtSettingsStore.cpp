@@ -1,8 +1,8 @@
-#include "shell/qt/QtSettingsStore.h"
+#include "base/qt/QtSettingsStore.h"
 
 #include <limits>
 
-#include "shell/qt/QtText.h"
+#include "base/qt/QtText.h"
 
 namespace {
 QString KeyPath(std::string_view section, std::string_view key) {

@@ -1,10 +1,10 @@
-#include "shell/Zoom.h"
+#include "base/Zoom.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/MemorySettingsStore.h"
-#include "shell/SettingsKeys.h"
-#include "shell/ZoomFitsScreen.h"
+#include "base/MemorySettingsStore.h"
+#include "base/SettingsKeys.h"
+#include "base/ZoomFitsScreen.h"
 
 namespace {
 struct FixedScreen : ScreenInfo {

@@ -1,4 +1,4 @@
-#include "shell/AppPaths.h"
+#include "base/AppPaths.h"
 
 #include <gtest/gtest.h>
 

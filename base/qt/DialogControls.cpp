@@ -1,4 +1,4 @@
-#include "shell/qt/DialogControls.h"
+#include "base/qt/DialogControls.h"
 
 void CheckRadioIndex(const QWidget& dialog, std::initializer_list<int> ids, int index) {
     if (index < 0 || index >= static_cast<int>(ids.size())) return;

@@ -5,7 +5,7 @@
 #include <utility>
 #include <variant>
 
-#include "shell/SettingsStore.h"
+#include "base/SettingsStore.h"
 
 // A settings store held in memory, for tests and the command-line tool.
 class MemorySettingsStore : public SettingsStore {

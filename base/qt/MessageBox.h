@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "shell/MessageIcon.h"
+#include "base/MessageIcon.h"
 
 class QWidget;
 

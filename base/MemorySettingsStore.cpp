@@ -1,4 +1,4 @@
-#include "shell/MemorySettingsStore.h"
+#include "base/MemorySettingsStore.h"
 
 namespace {
 MemorySettingsStore::Key MakeKey(std::string_view section, std::string_view key) {

@@ -1,10 +1,10 @@
-#include "shell/qt/COptionDlg.h"
+#include "base/qt/COptionDlg.h"
 
 #include <QAbstractButton>
 #include <QShortcut>
 
-#include "shell/CommandIds.h"
-#include "shell/HelpService.h"
+#include "base/CommandIds.h"
+#include "base/HelpService.h"
 
 namespace {
 HelpService* helpService = nullptr;

@@ -1,4 +1,4 @@
-#include "shell/AppPaths.h"
+#include "base/AppPaths.h"
 
 namespace {
 // Index of the last separator, searched from the end down to firstExamined.

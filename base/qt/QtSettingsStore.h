@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "shell/SettingsStore.h"
+#include "base/SettingsStore.h"
 
 // The settings store on QSettings, in a file of the given path (the user's
 // is chosen by OpenUserSettingsStore); a section is a QSettings group.

@@ -1,4 +1,4 @@
-#include "shell/FormatString.h"
+#include "base/FormatString.h"
 
 namespace {
 constexpr std::string_view kPlaceholder = "%1";

@@ -1,4 +1,4 @@
-#include "shell/qt/QtSettingsStore.h"
+#include "base/qt/QtSettingsStore.h"
 
 #include <gtest/gtest.h>
 
