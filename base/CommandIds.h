@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Every command of the program by its menu, toolbar and accelerator

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What the program asks of its help viewer. Topics are numbered: a dialog's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Whether the primary screen is wide enough to offer a zoom level (2, 3 or

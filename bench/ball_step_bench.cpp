@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // StepBall per tick on a dense stage: the demonstration's ball bouncing
 // among colour and silver blocks. Target: under 0.5 us per tick at turbo
 // speed (five sub-steps).

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Each bench/*.cpp is a benchmark program on the core; each bench/qt/*.cpp
 # one on the Qt shell (run it with QT_QPA_PLATFORM=offscreen).
 file(GLOB CORE_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)

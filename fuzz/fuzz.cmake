@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fuzzing as part of the tests: where clang is installed, the fuzz targets
 # are built in a clang build of their own (fuzz/CMakeLists.txt) and each one
 # runs for a few seconds on its seed corpus. scripts/fuzz.sh runs them for

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes through the document's open path; what opens is saved, and the
 // saved bytes must be the input in its normal form: cut or padded to the
 // file size, the magic in its usual letter case, every cell stored as its

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any text through the stage text reader. Text that reads is built into a
 // pattern file; that file written out as text and read again must build
 // the very same file.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any text through the trace scenario reader: a scenario or a fault with
 // its line, never a crash. A scenario that reads is played for a few ticks.
 #include <cstddef>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes through the WAV decoder, at the program's rate and at a rate
 // the fuzzer picks. A clip never runs past its bound, whatever the header
 // claims.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What Debian asks of every package besides the program: the manual pages,
 # the changelog, the machine-readable copyright file, and the explained
 # lintian overrides. Manual pages and changelog are installed compressed,

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installing the game. The program looks for its default stage set, sounds,
 # tunes and help file in its own directory, so all of them live together in
 # <prefix>/lib/zembrovaltine; <prefix>/games/zembrovaltine, the command in

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made by `cpack -G DEB` in a build folder (see
 # scripts/build-package.sh). It holds the install layout of install.cmake
 # under /usr; the library dependencies are read from the binaries.

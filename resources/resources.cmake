@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The default stage set SYSTEM.BLC, built beside the program from its
 # readable source by blctool, so the binary file never lives in the tree.
 set(SYSTEM_STAGES_SOURCE ${CMAKE_SOURCE_DIR}/resources/stages/SYSTEM.txt)

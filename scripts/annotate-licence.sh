@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Gives every source, script and text file of the tree that lacks one an
 # SPDX header (copyright 2026 Vantrosk, GPL-3.0-or-later) through
 # `reuse annotate`, in the comment style of its type. Files that cannot

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The cost of sound: starts the game on a virtual screen, switches to the
 # demonstration, and after ten seconds measures its share of one core over
 # twenty seconds and its resident memory (peak and at the end). It does so

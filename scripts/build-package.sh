@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package zembrovaltine_VERSION_ARCH.deb into build-package/,
 # compiling only what the package holds (the game, its data, blctool and the
 # compressed manual pages and changelog), and fails unless lintian finds it

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Configures and builds into the given folder (default build/), passing any
 # further arguments to CMake's configure step.
 set -euo pipefail

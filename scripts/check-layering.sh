@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Holds the folders to the order the README's Layout section declares, from
 # the top down: a source file may include from its own top-level folder and
 # from folders below it, never from one above it or from one the list leaves

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds with GCC's coverage in a folder of its own (default build-coverage/),
 # runs every test headless and prints line and branch coverage per source
 # folder. The fuzz tests are left out: their targets are built by clang in a

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian 12 packages needed to build, test and look at the game.
 # Works as root, or through sudo otherwise; packages already present are skipped.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs every test headless.
 set -euo pipefail

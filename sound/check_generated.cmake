@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the sound and music scripts into a scratch directory and fails when
 # what they make differs from the files kept in the tree.
 file(REMOVE_RECURSE ${WORK_DIR})

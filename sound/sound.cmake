@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The sound effects and tunes that ship beside the program. They are made by
 # the scripts beside them and kept in the tree; the build copies them next
 # to the program, and the install takes them from there.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stage set's file hooks: a new empty set, opening and saving a pattern file.
 #include <string>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The set's best score in the settings, and the close hook that stores it.
 #include <cstdint>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the widget tests inside one QApplication, off screen unless the
 // environment chooses another platform.
 #include <gtest/gtest.h>

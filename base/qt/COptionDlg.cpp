@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "base/qt/COptionDlg.h"
 
 #include <QAbstractButton>

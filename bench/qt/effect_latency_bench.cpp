@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How soon an effect sounds: the time from a play request to the stream
 // taking the clip's first samples, over a run of requests a tick apart, on
 // the real sound output (scripts/bench-sound.sh gives it a private server).

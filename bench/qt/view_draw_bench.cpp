@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the playfield view takes to draw into its image at 100 %: a
 // full repaint, and the drawing of one tick (paddle, ball, one cell).
 // Run off screen: the program sets up an off-screen display wide enough

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The playfield view as the stage editor: painting with the mouse, the
 // kinds' sample boxes, the editor's commands and their history.
 #include "engine/qt/CBlockView.h"

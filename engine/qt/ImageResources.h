@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Registers the program's compiled-in images (":/bitmaps/...",

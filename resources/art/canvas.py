@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The sixteen classic colours and a small pixel canvas to draw with them."""
 
 from png_writer import write_indexed_png, write_rgba_png

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draws every image the program loads, and the icons the desktop shows for
 the program and its stage-set files, and writes them under resources/.
 

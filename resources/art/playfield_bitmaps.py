@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The playfield's fifteen bitmaps: wall tiles, corner, paddle and ball.
 
 Each picture comes in three sizes, one per zoom (2, 3, 4 for 50, 75 and

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Minimal PNG writer: indexed (up to 16 colours) and RGBA images.
 
 Only the standard library is used so the art can be rebuilt anywhere Python

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The three mouse pointers: 32 x 32, black shapes with a white outline on a
 clear ground, so each shows on the white playfield and on dark ground alike."""
 

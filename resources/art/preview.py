@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A preview of the playfield as the view lays it out, for checking by eye
 that the wall tiles join, and that paddle, ball and blocks sit well together.
 Not part of the program's resources."""

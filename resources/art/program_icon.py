@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The program icon: a ball knocking a block out of a row of coloured blocks,
 above the paddle, drawn like the playfield on a clear ground. 32 x 32, with
 16 x 16 and 24 x 24 variants drawn for their own sizes; the desktop's larger

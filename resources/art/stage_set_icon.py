@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The icon of a stage-set file (.blc) on the desktop: a page with a folded
 corner holding rows of blocks and a paddle, a small stage. Drawn for 16, 24 and 32 pixels
 from one layout scaled by size / 8; the larger sizes are enlarged copies."""

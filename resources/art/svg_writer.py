@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A vector image made of a pixel picture's squares, so the desktop can draw
 the icon at any size and the pixels stay sharp.
 

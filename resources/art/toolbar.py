@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The toolbar strip: eighteen 16 x 15 pictures side by side on button grey,
 in the order of the toolbar's buttons.
 

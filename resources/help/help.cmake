@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The manual: readable HTML pages and their project, compiled by
 # qhelpgenerator into the help file beside the program, named after it.
 find_package(Qt6 REQUIRED COMPONENTS Help)

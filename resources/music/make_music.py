@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Makes the game's three tunes as General MIDI files (format 1).
 
 Each tune is built from a chord progression: a melody that walks over the

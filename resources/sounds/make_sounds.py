@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Makes the game's seven sound effects as 16-bit mono PCM WAV files.
 
 Every sound is a sum of decaying sine partials, so the files come out the

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The stage sets shipped in the stages folder beside the program, for the
 # player to open once SYSTEM.BLC is cleared. Each is built from its readable
 # source by blctool, as SYSTEM.BLC is, and carries the same guards: the game

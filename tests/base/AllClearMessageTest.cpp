@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The all-clear message's byte budget: Shift-JIS bytes, CR LF line breaks,
 // and what the edit box takes of a typed or pasted text.
 #include "base/AllClearMessage.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build tree into a scratch DESTDIR and checks what a player's
 # system would get: the layout, that the program starts through its link and
 # reads the stage set beside it, the desktop entry and store metadata, that

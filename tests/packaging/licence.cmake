@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every file of the tree states its licence, in an SPDX header or through
 # .reuse/dep5, so a new file without one fails here. Where reuse is not
 # installed the check is skipped rather than passed.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the Speed and Control choices do to the session and the settings.
 #include "shell/OptionSettings.h"
 

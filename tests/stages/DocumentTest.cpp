@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stage set as a document: opening, saving, the save question, best
 // scores and the close hook, with the files and the user faked.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the user is told when a stage set cannot be saved, by the cause.
 #include "stages/DocumentTexts.h"
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs `blctool trace SCENARIO` and compares it byte for byte with
 # EXPECTED_OUT, or, for a malformed scenario, checks status 2 and the
 # message in EXPECTED_ERR. Set UPDATE=ON to rewrite EXPECTED_OUT instead.

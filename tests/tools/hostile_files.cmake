@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # blctool against hostile files (FIFOs, huge inputs, planted links,
 # read-only and linked targets, a file-size limit).
 add_test(NAME blctool.hostile_files

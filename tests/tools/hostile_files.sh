@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # blctool against files a hostile user would hand it: FIFOs, endless and
 # huge inputs, planted links, read-only and linked targets, a file-size
 # limit. Usage: hostile_files.sh BLCTOOL STAGE_TEXT

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # blctool thumbnail as a file manager runs it: pictures that fit the asked
 # size, fill at least three quarters of its width and hold only the game's
 # colours; damaged and foreign files give an error and no picture.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Vantrosk
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Scenario tests of `blctool trace`: every tests/tools/scenarios/NAME.scn
 # runs through the tool; NAME.out holds the exact expected standard output,
 # or NAME.err the expected "LINE: message" of a malformed scenario (which

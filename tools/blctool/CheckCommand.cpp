@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // blctool check: whether the game will open a stage set, and what a
 // designer should know about it.
 #include <iostream>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // blctool playtest: plays each stage of a set headless and tells how long
 // it took to clear, or how much was left when time ran out.
 #include <charconv>

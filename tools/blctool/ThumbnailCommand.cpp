@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // blctool thumbnail: a stage set's picture for file managers, run by the
 // freedesktop thumbnailer entry as `blctool thumbnail -s %s %i %o`.
 #include <charconv>

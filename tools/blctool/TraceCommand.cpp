@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // blctool trace SCENARIO: replays a scripted run of the ball and prints
 // the session after every tick, so the ball step can be checked against
 // hand-worked cases and kept from changing unnoticed.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // blctool: stage-set and engine checks from the command line.
 #include <algorithm>
 #include <iostream>

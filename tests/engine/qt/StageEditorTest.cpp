@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stage editor as the designer uses it: presses, drags and releases on
 // the view, then the document and the view's pixels.
 #include <memory>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drawn images as the program finds them in its Qt resources: each at
 // the size its drawing code copies, and the pointers' hot spots on their shape.
 #include <gtest/gtest.h>

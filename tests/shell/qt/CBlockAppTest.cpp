@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's start-up and close with a real settings file and real stage
 // files in a temporary directory; the dialogs and reports are faked.
 #include "tests/shell/qt/StartedApp.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window around a started program: its commands' rules reached
 // through keys and buttons, its panes, its size, its memory of place and
 // bars, and dropped files.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help viewer over the built manual: every topic the program asks for
 // has its page, the contents open a page on one click, the keyword index
 // searches as you type, dialogs open their topic on F1, the context-help

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The option dialogs driven as a user would: a timer acts on each modal
 // dialog (and on a message box it raises) once the dialog's loop runs.
 #include <gtest/gtest.h>

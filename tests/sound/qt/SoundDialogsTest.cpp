@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Sound command and its dialogs driven as a user would. The music runs
 // on a recording device, so nothing sounds and no music check asks anything.
 #include <gmock/gmock.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound's slow work (decoding effects, opening the output, loading the
 // synthesiser) is recorded with its thread: none of it may hold up the
 // interface thread, before the first window or after it. And the look for

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The document's own Open dialog: the stage sets shipped with the game are
 // one click away in its side bar, and only there.
 #include "stages/qt/QtDocumentUi.h"
