@@ -20,5 +20,8 @@ set_tests_properties(fuzz.build PROPERTIES FIXTURES_SETUP fuzz_targets)
 foreach(target pattern_open stage_text trace_scenario wave_clip)
   add_test(NAME fuzz.${target}
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz.sh -b ${fuzz_build} -t ${ZEMBRO_FUZZ_SECONDS} ${target})
-  set_tests_properties(fuzz.${target} PROPERTIES FIXTURES_REQUIRED fuzz_targets TIMEOUT 600)
+  # Each run first brings the shared clang build up to date, so two must
+  # never run at once (ctest -j).
+  set_tests_properties(fuzz.${target} PROPERTIES FIXTURES_REQUIRED fuzz_targets TIMEOUT 600
+    RESOURCE_LOCK fuzz_build)
 endforeach()
