@@ -18,6 +18,8 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include "base/Utf8Cut.h"
+
 namespace SafeFiles {
 namespace {
 using ReadStatus = FileReadResult::Status;
@@ -122,17 +124,11 @@ constexpr std::size_t kTemporaryExtraBytes = 15;
 // accepts can be saved.
 std::string TemporaryPrefix(const std::string& target) {
     const std::string directory = DirectoryPart(target);
-    std::string name = NamePart(target);
     const long nameMax = ::pathconf(directory.c_str(), _PC_NAME_MAX);
     const std::size_t nameRoom = (nameMax > 0 ? static_cast<std::size_t>(nameMax) : NAME_MAX) - kTemporaryExtraBytes;
     const std::size_t pathUsed = directory.size() + 1 + kTemporaryExtraBytes;
     const std::size_t pathRoom = PATH_MAX - 1 > pathUsed ? PATH_MAX - 1 - pathUsed : 0;
-    std::size_t keep = std::min(name.size(), std::min(nameRoom, pathRoom));
-    if (keep < name.size()) {
-        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;  // a UTF-8 continuation
-        name.resize(keep);
-    }
-    return directory + "/." + name + ".";
+    return directory + "/." + CutUtf8(NamePart(target), std::min(nameRoom, pathRoom)) + ".";
 }
 
 // A file that did not exist, under the first free name of nameFor(0),
