@@ -10,6 +10,7 @@
 #include "base/FormatString.h"
 #include "base/SettingsKeys.h"
 #include "base/SettingsStore.h"
+#include "base/Utf8Cut.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentTexts.h"
 #include "stages/PatternFile.h"
@@ -23,14 +24,6 @@ constexpr std::string_view kLostMark = "lost\t";
 const std::regex& EarlierStamp() {
     static const std::regex stamp("-[0-9]{8}-[0-9]{6}(-[0-9]+)?$");
     return stamp;
-}
-
-// Cut to at most size bytes, never inside a UTF-8 character.
-std::string CutAt(std::string text, std::size_t size) {
-    if (text.size() <= size) return text;
-    while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80) --size;
-    text.resize(size);
-    return text;
 }
 
 std::string JoinLines(const std::string& list, std::string_view line) {
@@ -60,8 +53,8 @@ std::string RecoveryCopyName(std::string_view setName, std::string_view stamp, i
     std::string suffix = '-' + std::string(stamp);
     if (attempt > 0) suffix += '-' + std::to_string(attempt);
     suffix += extension;
-    if (suffix.size() >= kMostNameBytes) return CutAt(suffix.substr(1), kMostNameBytes);
-    return CutAt(std::move(stem), kMostNameBytes - suffix.size()) + suffix;
+    if (suffix.size() >= kMostNameBytes) return CutUtf8(suffix.substr(1), kMostNameBytes);
+    return CutUtf8(std::move(stem), kMostNameBytes - suffix.size()) + suffix;
 }
 
 namespace RecoveryNotes {

@@ -43,12 +43,6 @@ QString DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
 }
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string Stamp() {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
 }
@@ -111,7 +105,8 @@ std::string SessionEndGuard::WriteCopy(const std::string& setName, const std::st
     std::vector<std::string> folders;
     if (QDir().mkpath(places_.folder)) folders.push_back(places_.folder.toStdString());
     // Beside the set, under a name of its own, when the copies' folder fails.
-    if (!doc_->GetPathName().empty()) folders.push_back(FolderOf(doc_->GetPathName()));
+    if (!doc_->GetPathName().empty())
+        folders.push_back(QFileInfo(QString::fromStdString(doc_->GetPathName())).path().toStdString());
     folders.push_back(places_.spareFolder.toStdString());
 
     const std::string stamp = Stamp();

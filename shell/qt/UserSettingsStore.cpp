@@ -7,9 +7,8 @@
 #include <cstdio>
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStandardPaths>
-
-#include <sys/stat.h>
 
 #include "base/MemorySettingsStore.h"
 #include "base/qt/QtSettingsStore.h"
@@ -24,8 +23,8 @@ std::unique_ptr<SettingsStore> OpenUserSettingsStore() {
     const QString path = UserSettingsPath();
     // Checked before QSettings opens it, which it does as soon as it exists.
     // A link counts as what it names.
-    struct stat info {};
-    if (::stat(path.toLocal8Bit().constData(), &info) != 0 || S_ISREG(info.st_mode))
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
         return std::make_unique<QtSettingsStore>(path);
     std::fprintf(stderr,
                  "zembrovaltine: the settings file %s is not a regular file; the program runs with the default "

@@ -18,6 +18,8 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include "base/Utf8Cut.h"
+
 namespace SafeFiles {
 namespace {
 using ReadStatus = FileReadResult::Status;
@@ -122,31 +124,32 @@ constexpr std::size_t kTemporaryExtraBytes = 15;
 // accepts can be saved.
 std::string TemporaryPrefix(const std::string& target) {
     const std::string directory = DirectoryPart(target);
-    std::string name = NamePart(target);
     const long nameMax = ::pathconf(directory.c_str(), _PC_NAME_MAX);
     const std::size_t nameRoom = (nameMax > 0 ? static_cast<std::size_t>(nameMax) : NAME_MAX) - kTemporaryExtraBytes;
     const std::size_t pathUsed = directory.size() + 1 + kTemporaryExtraBytes;
     const std::size_t pathRoom = PATH_MAX - 1 > pathUsed ? PATH_MAX - 1 - pathUsed : 0;
-    std::size_t keep = std::min(name.size(), std::min(nameRoom, pathRoom));
-    if (keep < name.size()) {
-        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;  // a UTF-8 continuation
-        name.resize(keep);
-    }
-    return directory + "/." + name + ".";
+    return directory + "/." + CutUtf8(NamePart(target), std::min(nameRoom, pathRoom)) + ".";
 }
 
-// A new file beside the target, under a name nobody could have planted:
-// created exclusively, never through a link.
-int CreateTemporary(const std::string& target, mode_t mode, std::string& name) {
-    static std::mt19937_64 random{std::random_device{}()};
-    const std::string prefix = TemporaryPrefix(target);
+// A file that did not exist, under the first free name of nameFor(0),
+// nameFor(1), ...: created exclusively, never through a link, so that
+// nobody could have planted it. name is the last name tried.
+int CreateExclusive(const std::function<std::string(int)>& nameFor, mode_t mode, std::string& name) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = prefix + std::to_string(random() % 1'000'000'000) + ".tmp";
+        name = nameFor(attempt);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+// A new file beside the target, under a random name.
+int CreateTemporary(const std::string& target, mode_t mode, std::string& name) {
+    static std::mt19937_64 random{std::random_device{}()};
+    const std::string prefix = TemporaryPrefix(target);
+    const auto randomName = [&prefix](int) { return prefix + std::to_string(random() % 1'000'000'000) + ".tmp"; };
+    return CreateExclusive(randomName, mode, name);
 }
 
 void SyncDirectory(const std::string& target) {
@@ -287,21 +290,16 @@ WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes) {
 WriteOutcome CreateNewFile(const std::string& folder, const std::function<std::string(int)>& nameFor,
                            std::string_view bytes, std::string& createdPath) {
     IgnoreFileSizeSignal();
-    constexpr int kMostAttempts = 100;
-    for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
-        createdPath = folder + '/' + nameFor(attempt);
-        Descriptor file(::open(createdPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (!file.valid() && errno == EEXIST) continue;
-        if (!file.valid()) return WriteFailure(WriteStatus::CannotCreate, errno);
-        if (!WriteAll(file.get(), bytes, 0) || ::fsync(file.get()) != 0 || !file.Close()) {
-            const int error = errno;
-            ::unlink(createdPath.c_str());
-            return WriteFailure(WriteStatus::WriteFailed, error);
-        }
-        SyncDirectory(createdPath);
-        return {};
+    const auto pathFor = [&](int attempt) { return folder + '/' + nameFor(attempt); };
+    Descriptor file(CreateExclusive(pathFor, 0600, createdPath));
+    if (!file.valid()) return WriteFailure(WriteStatus::CannotCreate, errno);
+    if (!WriteAll(file.get(), bytes, 0) || ::fsync(file.get()) != 0 || !file.Close()) {
+        const int error = errno;
+        ::unlink(createdPath.c_str());
+        return WriteFailure(WriteStatus::WriteFailed, error);
     }
-    return WriteFailure(WriteStatus::CannotCreate, EEXIST);
+    SyncDirectory(createdPath);
+    return {};
 }
 
 WriteOutcome AppendLine(const std::string& path, std::string_view line) {
