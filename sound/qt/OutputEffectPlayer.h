@@ -52,7 +52,6 @@ private:
 
     void StartWorker();
     void Work();
-    void Serve(const Request& request);
     std::shared_ptr<const WaveClip> ClipFor(const std::string& path, bool* decodedNow = nullptr);
 
     AudioOutput& output_;
