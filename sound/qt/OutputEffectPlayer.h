@@ -65,6 +65,5 @@ private:
     std::thread worker_;
 
     // The worker's own.
-    bool outputFailed_ = false;  // no output to sound on: not asked for again
     std::map<FileKey, std::shared_ptr<const WaveClip>> clips_;
 };
