@@ -47,7 +47,8 @@ AudioOutput::~AudioOutput() {
 
 bool AudioOutput::Open() {
     std::lock_guard lock(openMutex_);
-    if (IsOpenLocked() || openFailed_) return IsOpenLocked();
+    if (openTried_) return IsOpenLocked();
+    openTried_ = true;
     SoundWorkLog::Note("open output");
     // The server's own stream is filled in large requests on one thread of
     // its library; FluidSynth's driver for it adds a second thread and
@@ -57,7 +58,6 @@ bool AudioOutput::Open() {
         fluid_settings_setstr(settings_, "audio.driver", kFallbackDriver);
         driver_ = new_fluid_audio_driver2(settings_, &AudioOutput::Render, this);
     }
-    openFailed_ = !IsOpenLocked();
     return IsOpenLocked();
 }
 

@@ -63,7 +63,7 @@ private:
     std::mutex openMutex_;
     std::unique_ptr<PulseStream> stream_;
     fluid_audio_driver_t* driver_ = nullptr;
-    bool openFailed_ = false;
+    bool openTried_ = false;  // once, failed or not
     std::mutex synthMutex_;  // the synthesiser, between its owner and the stream
     fluid_synth_t* synth_ = nullptr;
     mutable std::mutex clipMutex_;  // the clip, between the user's thread and the stream's

@@ -78,11 +78,12 @@ void OutputEffectPlayer::Work() {
             lock.unlock();
             bool decodedNow = false;
             std::shared_ptr<const WaveClip> clip = ClipFor(request.path, &decodedNow);
-            if (clip != nullptr && !outputFailed_ && !output_.Open()) outputFailed_ = true;
+            // The output itself remembers an open that failed and is not asked again.
+            const bool canSound = clip != nullptr && output_.Open();
             lock.lock();
             const bool late = decodedNow && Clock::now() - request.asked > kLatestStart;
             const bool stillWanted = number == requests_ && !late;
-            if (clip != nullptr && !outputFailed_ && stillWanted) output_.PlayClip(std::move(clip));
+            if (canSound && stillWanted) output_.PlayClip(std::move(clip));
         } else {
             const std::string path = std::move(preloads_.front());
             preloads_.pop_front();

@@ -52,7 +52,6 @@ private:
 
     void StartWorker();
     void Work();
-    void Serve(const Request& request);
     std::shared_ptr<const WaveClip> ClipFor(const std::string& path, bool* decodedNow = nullptr);
 
     AudioOutput& output_;
@@ -66,6 +65,5 @@ private:
     std::thread worker_;
 
     // The worker's own.
-    bool outputFailed_ = false;  // no output to sound on: not asked for again
     std::map<FileKey, std::shared_ptr<const WaveClip>> clips_;
 };
