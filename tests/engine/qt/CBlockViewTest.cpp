@@ -149,16 +149,6 @@ TEST_F(CBlockViewTest, TheEditorDrawsGridLinesOnlyAtTheTopAndLeftOfEachCell) {
         EXPECT_TRUE(AllOf(QRect(32 * column + 17, 207, 31, 1), kWhite));
 }
 
-// Repaints of part of the frame: at 50 % the right wall, at 100 % the top wall.
-TEST_F(CBlockViewTest, ARepaintOfTheRightWallLeavesTheTopWallAlone) {
-    Build(2);  // the image is still blank: the first repaint has not run
-    view->OnDraw(QRect(496, 0, 16, 304));
-    EXPECT_FALSE(AllOf(QRect(496, 0, 16, 16), kWhite));    // top-right corner
-    EXPECT_FALSE(AllOf(QRect(496, 16, 16, 288), kWhite));  // right wall
-    EXPECT_TRUE(AllOf(QRect(16, 0, 480, 16), kWhite));     // top wall
-    EXPECT_TRUE(AllOf(QRect(0, 0, 16, 304), kWhite));      // left wall and corner
-}
-
 TEST_F(CBlockViewTest, ThePaddleErasesOnlyWhatItUncovers) {
     BuildAndDraw(2);
     GameSession& session = view->Session();

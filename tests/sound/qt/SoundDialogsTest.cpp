@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,25 +39,6 @@ using ::testing::IsEmpty;
 
 namespace {
 using namespace Settings;
-
-// Answers every message box that opens while it lives, noting its text.
-class MessageBoxCloser {
-public:
-    MessageBoxCloser() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen.push_back(box->text());
-                box->accept();
-            }
-        });
-        timer_.start();
-    }
-    std::vector<QString> seen;
-
-private:
-    QTimer timer_;
-};
 
 QAbstractButton& Button(const QWidget& dialog, int id) { return *DialogControl(dialog, id); }
 
@@ -200,9 +180,9 @@ TEST_F(MusicFilesDialogTest, EachInvalidPathIsToldInSceneOrderAndTheValidOneIsSt
     Edit(150).setText("/gone/demo.mid");
     Edit(152).setText("/gone/play.mid");
     Edit(154).setText(QString::fromStdString(third));
-    MessageBoxCloser boxes;
-    Button(dlg, 1).click();
-    EXPECT_THAT(boxes.seen, ElementsAre("パス /gone/demo.mid は無効です。", "パス /gone/play.mid は無効です。"));
+    QStringList told;
+    for (const SeenBox& box : MessageBoxesDuring([this] { Button(dlg, 1).click(); })) told << box.text;
+    EXPECT_EQ(told, QStringList({"パス /gone/demo.mid は無効です。", "パス /gone/play.mid は無効です。"}));
     EXPECT_TRUE(dlg.isVisible()) << "stays open after an error";
     EXPECT_EQ(Stored(0), "(none)");
     EXPECT_EQ(Stored(2), third);
