@@ -20,9 +20,8 @@
 #include "engine/qt/CBlockView.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
-#include "stages/PatternFile.h"
 #include "tests/engine/qt/ViewPixels.h"
-#include "tests/stages/DocumentFakes.h"
+#include "tests/stages/DocumentWorld.h"
 
 namespace {
 constexpr std::int8_t Standing(int kind) { return static_cast<std::int8_t>(kind | BlockAlive); }
@@ -285,9 +284,7 @@ TEST_F(StageEditorTest, PaintingEnablesSaveAndANewSetEmptiesTheHistory) {
     FakeDocumentUi ui;
     doc.AttachServices({&files, &ui, &settings});
     DocumentCommands commands(doc);
-    CBlockDoc source;
-    source.SetCell(0, 0, 3);
-    files.files["/sets/a.blc"] = PatternFile::Encode(source);
+    files.files["/sets/a.blc"] = PatternWith(3);
     ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
     for (const int command : {CommandId::FileSave, CommandId::FileSaveAs})
         EXPECT_FALSE(view->IsEditorCommandEnabled(command)) << command;
