@@ -165,25 +165,22 @@ TEST_F(CBlockViewTest, ThePaddleErasesOnlyWhatItUncovers) {
     EXPECT_EQ(view->Image().copy(paddle.translated(20, 0)), before.copy(paddle));
 }
 
-TEST_F(CBlockViewTest, ATimerThatCannotBeSetIsReportedAndClosesTheWindow) {
+// The exclamation icon is seen in the main window's and the dialogs' tests.
+TEST_F(CBlockViewTest, BoxesCarryTheirIconsAndATimerThatCannotBeSetClosesTheWindow) {
     doc.SetCell(0, 0, 1);
     Build<ViewWithoutTimer>(2);
     view->show();
-    const auto seen = MessageBoxesDuring([&] { view->RunCommand(ViewCommand::Demo); });
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(seen[0].text, QStringLiteral("タイマーが使用できませんので終了します"));
-    EXPECT_FALSE(view->isVisible());
-    EXPECT_FALSE(view->Session().timerRunning);
-}
-
-// The exclamation and stop icons are seen in the main window's and the dialogs' tests.
-TEST_F(CBlockViewTest, TheGameOverBoxCarriesTheInformationIcon) {
-    Build(2);
-    const auto seen = MessageBoxesDuring([&] { view->ShowMessage("GAME OVER", MessageIcon::Information); });
-    ASSERT_EQ(seen.size(), 1u);
+    const auto seen = MessageBoxesDuring([&] {
+        view->ShowMessage("GAME OVER", MessageIcon::Information);
+        view->RunCommand(ViewCommand::Demo);
+    });
+    ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].icon, QMessageBox::Information);
     EXPECT_EQ(seen[0].text, QStringLiteral("GAME OVER"));
+    EXPECT_EQ(seen[1].icon, QMessageBox::Critical);
+    EXPECT_EQ(seen[1].text, QStringLiteral("タイマーが使用できませんので終了します"));
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_FALSE(view->Session().timerRunning);
 }
 
 TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {
