@@ -15,8 +15,8 @@ TEST(DrawGeometryTest, AClipBoxOnTheRightWallAtThreeQuartersTakesNoTopWallColumn
     EXPECT_EQ(ranges.lastRow, 8);
 }
 
-// The view's pixel tests draw cells at 50 % and 75 % and repaint parts of
-// the top and right walls; the far cell and the last tile of each wall here.
+// The view's pixel tests draw cells at 50 % and 75 % and repaint part of
+// the top wall; the far cell and the last tile of each wall here.
 TEST(DrawGeometryTest, TheLastCellAndWallTilesLieOnTheZoomedGrid) {
     EXPECT_EQ(CellOrigin(14, 11, 4), (PixelPoint{928, 384}));
     const ZoomLevel half = ZoomLevel::For(2);

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -21,6 +19,7 @@
 #include "tests/stages/qt/ChildProcess.h"
 
 namespace {
+using ChildProcess::Failed;
 TEST(QtSettingsStoreTest, KeepsIntegersTextsAndTheDifferenceBetweenMissingAndEmpty) {
     QTemporaryDir dir;
     const QString path = dir.filePath("settings.ini");
@@ -59,11 +58,6 @@ TEST(QtSettingsStoreTest, AnIntegerOutsideThe32BitRangeReadsAsMissing) {
     EXPECT_EQ(store.ReadInt("Zembrovaltine", "Speed", 1), 1);
     EXPECT_EQ(store.ReadInt("Zembrovaltine", "Xl", 0), -2147483648) << "the ends of the range are numbers";
     EXPECT_EQ(store.ReadInt("Zembrovaltine", "Yu", 0), 2147483647);
-}
-
-int Failed(const char* what) {
-    std::fprintf(stderr, "in the child process: %s\n", what);
-    return 1;
 }
 
 // A FIFO where the settings file belongs would block the first read for

@@ -149,16 +149,6 @@ TEST_F(CBlockViewTest, TheEditorDrawsGridLinesOnlyAtTheTopAndLeftOfEachCell) {
         EXPECT_TRUE(AllOf(QRect(32 * column + 17, 207, 31, 1), kWhite));
 }
 
-// Repaints of part of the frame: at 50 % the right wall, at 100 % the top wall.
-TEST_F(CBlockViewTest, ARepaintOfTheRightWallLeavesTheTopWallAlone) {
-    Build(2);  // the image is still blank: the first repaint has not run
-    view->OnDraw(QRect(496, 0, 16, 304));
-    EXPECT_FALSE(AllOf(QRect(496, 0, 16, 16), kWhite));    // top-right corner
-    EXPECT_FALSE(AllOf(QRect(496, 16, 16, 288), kWhite));  // right wall
-    EXPECT_TRUE(AllOf(QRect(16, 0, 480, 16), kWhite));     // top wall
-    EXPECT_TRUE(AllOf(QRect(0, 0, 16, 304), kWhite));      // left wall and corner
-}
-
 TEST_F(CBlockViewTest, ThePaddleErasesOnlyWhatItUncovers) {
     BuildAndDraw(2);
     GameSession& session = view->Session();
@@ -175,25 +165,22 @@ TEST_F(CBlockViewTest, ThePaddleErasesOnlyWhatItUncovers) {
     EXPECT_EQ(view->Image().copy(paddle.translated(20, 0)), before.copy(paddle));
 }
 
-TEST_F(CBlockViewTest, ATimerThatCannotBeSetIsReportedAndClosesTheWindow) {
+// The exclamation icon is seen in the main window's and the dialogs' tests.
+TEST_F(CBlockViewTest, BoxesCarryTheirIconsAndATimerThatCannotBeSetClosesTheWindow) {
     doc.SetCell(0, 0, 1);
     Build<ViewWithoutTimer>(2);
     view->show();
-    const auto seen = MessageBoxesDuring([&] { view->RunCommand(ViewCommand::Demo); });
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(seen[0].text, QStringLiteral("タイマーが使用できませんので終了します"));
-    EXPECT_FALSE(view->isVisible());
-    EXPECT_FALSE(view->Session().timerRunning);
-}
-
-// The exclamation and stop icons are seen in the main window's and the dialogs' tests.
-TEST_F(CBlockViewTest, TheGameOverBoxCarriesTheInformationIcon) {
-    Build(2);
-    const auto seen = MessageBoxesDuring([&] { view->ShowMessage("GAME OVER", MessageIcon::Information); });
-    ASSERT_EQ(seen.size(), 1u);
+    const auto seen = MessageBoxesDuring([&] {
+        view->ShowMessage("GAME OVER", MessageIcon::Information);
+        view->RunCommand(ViewCommand::Demo);
+    });
+    ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].icon, QMessageBox::Information);
     EXPECT_EQ(seen[0].text, QStringLiteral("GAME OVER"));
+    EXPECT_EQ(seen[1].icon, QMessageBox::Critical);
+    EXPECT_EQ(seen[1].text, QStringLiteral("タイマーが使用できませんので終了します"));
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_FALSE(view->Session().timerRunning);
 }
 
 TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {

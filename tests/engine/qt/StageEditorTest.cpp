@@ -20,9 +20,8 @@
 #include "engine/qt/CBlockView.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
-#include "stages/PatternFile.h"
 #include "tests/engine/qt/ViewPixels.h"
-#include "tests/stages/DocumentFakes.h"
+#include "tests/stages/DocumentWorld.h"
 
 namespace {
 constexpr std::int8_t Standing(int kind) { return static_cast<std::int8_t>(kind | BlockAlive); }
@@ -171,24 +170,6 @@ TEST_F(StageEditorTest, PressesOnTheWallsOrBesideThePaletteDoNothing) {
     EXPECT_EQ(doc.Cell(0, 0), Standing(1));
 }
 
-TEST_F(StageEditorTest, SaveIsEnabledOnceASetOpenedHasBeenPainted) {
-    FakeDocumentFiles files;
-    FakeDocumentUi ui;
-    doc.AttachServices({&files, &ui, &settings});
-    DocumentCommands commands(doc);
-    CBlockDoc source;
-    source.SetCell(0, 0, 3);
-    files.files["/sets/a.blc"] = PatternFile::Encode(source);
-    ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
-    for (const int command : {CommandId::FileSave, CommandId::FileSaveAs})
-        EXPECT_FALSE(view->IsEditorCommandEnabled(command)) << command;
-
-    Stroke({CellCentre(1, 0), CellCentre(2, 0)});
-    for (const int command : {CommandId::FileSave, CommandId::FileSaveAs})
-        EXPECT_TRUE(view->IsEditorCommandEnabled(command)) << command;
-    // Saving itself, and the rule outside the editor, are the document's and the rules' tests.
-}
-
 TEST_F(StageEditorTest, ClearingAStageLeavesTheOtherNine) {
     for (int stage = 0; stage < kStageCount; ++stage) {
         doc.m_cells[stage * kCellsPerStage + 16] = Standing(stage + 1);
@@ -298,13 +279,22 @@ TEST_F(StageEditorTest, BonusMessageAndClearingAreUndoneOnTheirOwnStage) {
     EXPECT_EQ(doc.Cell(3, 3), Standing(1));
 }
 
-TEST_F(StageEditorTest, OpeningOrCreatingASetEmptiesTheHistory) {
+TEST_F(StageEditorTest, PaintingEnablesSaveAndANewSetEmptiesTheHistory) {
     FakeDocumentFiles files;
     FakeDocumentUi ui;
     doc.AttachServices({&files, &ui, &settings});
     DocumentCommands commands(doc);
-    ASSERT_TRUE(commands.FileNew());
-    Stroke({CellCentre(0, 0)});
+    files.files["/sets/a.blc"] = PatternWith(3);
+    ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
+    for (const int command : {CommandId::FileSave, CommandId::FileSaveAs})
+        EXPECT_FALSE(view->IsEditorCommandEnabled(command)) << command;
+
+    Stroke({CellCentre(1, 0), CellCentre(2, 0)});
+    for (const int command : {CommandId::FileSave, CommandId::FileSaveAs})
+        EXPECT_TRUE(view->IsEditorCommandEnabled(command)) << command;
+    // Saving itself, and the rule outside the editor, are the document's and the rules' tests.
+
+    ASSERT_TRUE(view->IsEditorCommandEnabled(CommandId::EditUndo));
     ui.saveAnswer = SaveAnswer::No;
     ASSERT_TRUE(view->IsEditorCommandEnabled(CommandId::FileNew));
     ASSERT_TRUE(commands.FileNew());

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 
 #include "base/CommandIds.h"
@@ -124,11 +123,9 @@ TEST_F(CMainFrameTest, TheZoomCommandRefitsTheWindowOnOkAndWritesNothingOnCancel
     CMainFrame& frame = StartFrame();
     const QSize before = frame.size();
     const auto answerZoomDialog = [](const char* radio, const char* button) {
-        QTimer::singleShot(0, [radio, button] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
-            dialog->findChild<QAbstractButton*>(radio)->click();
-            dialog->findChild<QAbstractButton*>(button)->click();
+        WhenDialogOpens([radio, button](QWidget& dialog) {
+            dialog.findChild<QAbstractButton*>(radio)->click();
+            dialog.findChild<QAbstractButton*>(button)->click();
         });
     };
     settings.WriteInt(kSection, kZoom, 7);  // a stray value shows whether Cancel writes
@@ -197,18 +194,14 @@ TEST_F(CMainFrameTest, OneDroppedStageSetOpensAndAnythingElseDoesNot) {
     EXPECT_EQ(Drop({longPath}).text, QString());
     EXPECT_EQ(app->Doc().GetPathName(), longPath.toStdString());
 }
-}  // namespace
 
-namespace {
 TEST_F(CMainFrameTest, TheSoundCommandOpensTheSoundDialogAndItsOkStoresTheSwitches) {
     CMainFrame& frame = StartFrame();
     QString title;
-    QTimer::singleShot(0, [&title] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        title = dialog->windowTitle();
-        dialog->findChild<QAbstractButton*>("id146")->click();
-        dialog->findChild<QAbstractButton*>("id1")->click();
+    WhenDialogOpens([&title](QWidget& dialog) {
+        title = dialog.windowTitle();
+        dialog.findChild<QAbstractButton*>("id146")->click();
+        dialog.findChild<QAbstractButton*>("id1")->click();
     });
     frame.Commands().Action(CommandId::SoundDialog)->trigger();
     EXPECT_EQ(title, "サウンド");

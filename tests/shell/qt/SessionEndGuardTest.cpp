@@ -16,12 +16,8 @@
 
 #include <sys/resource.h>
 
-#include "base/MemorySettingsStore.h"
 #include "base/SettingsKeys.h"
-#include "stages/CBlockDoc.h"
-#include "stages/DocumentCommands.h"
-#include "stages/PatternFile.h"
-#include "tests/stages/DocumentFakes.h"
+#include "tests/stages/DocumentWorld.h"
 #include "tests/stages/qt/ChildProcess.h"
 
 namespace {
@@ -38,10 +34,9 @@ void Write(const QString& path, const std::string& bytes) {
 }
 
 // The sets are read through the fake; the copies land in a real folder.
-class SessionEndGuardTest : public ::testing::Test {
+class SessionEndGuardTest : public ::testing::Test, public DocumentWorld {
 protected:
     SessionEndGuardTest() {
-        doc.AttachServices({&files, &ui, &settings});
         QDir(dir.path()).mkpath("sets");
         QDir(dir.path()).mkpath("other");
         QDir(dir.path()).mkpath("spare");
@@ -49,9 +44,7 @@ protected:
         window.show();
     }
     void Open(const QString& path) {
-        CBlockDoc source;
-        source.SetCell(0, 0, 3);
-        files.files[path.toStdString()] = PatternFile::Encode(source);
+        files.files[path.toStdString()] = PatternWith(3);
         Write(path, files.files[path.toStdString()]);
         ASSERT_TRUE(commands.OpenDocumentFile(path.toStdString()));
     }
@@ -78,11 +71,6 @@ protected:
 
     QTemporaryDir dir;
     SessionEndGuard::Places places{dir.filePath("recovery"), dir.filePath("spare")};
-    CBlockDoc doc;
-    MemorySettingsStore settings;
-    FakeDocumentFiles files;
-    FakeDocumentUi ui;
-    DocumentCommands commands{doc};
     QWidget window;
 };
 

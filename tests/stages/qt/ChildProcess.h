@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -27,6 +28,13 @@ struct Options {
     bool withoutRoot = false;  // become "nobody" first when running as root
     unsigned alarmSeconds = 10;
 };
+
+// A failed expectation in the child: what failed goes to the test's output,
+// the exit status to the parent.
+inline int Failed(const char* what) {
+    std::fprintf(stderr, "in the child process: %s\n", what);
+    return 1;
+}
 
 // "exit N" or "killed by signal N": the check's return value is its exit status.
 inline std::string Run(const std::function<int()>& check, Options options = {}) {

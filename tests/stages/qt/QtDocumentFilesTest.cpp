@@ -19,6 +19,7 @@
 #include <sys/stat.h>
 
 namespace {
+using ChildProcess::Failed;
 using ReadStatus = FileReadResult::Status;
 using WriteStatus = FileWriteResult::Status;
 
@@ -34,13 +35,6 @@ void WriteBytes(const QString& path, const std::string& bytes) {
 }
 
 std::string Path(const QString& path) { return path.toStdString(); }
-
-// A failed expectation in a child process: what failed goes to the test's
-// output, the exit status to the parent.
-int Failed(const char* what) {
-    std::fprintf(stderr, "in the child process: %s\n", what);
-    return 1;
-}
 
 TEST(QtDocumentFilesTest, ReadingRefusesDirectoriesAndHugeFilesAndPathsBecomeAbsolute) {
     QTemporaryDir dir;
