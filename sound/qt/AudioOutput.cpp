@@ -7,42 +7,43 @@
 #include <algorithm>
 
 #include "sound/SoundWorkLog.h"
+#include "sound/qt/FluidSynthLibrary.h"
 #include "sound/qt/PulseStream.h"
 
 namespace {
 // Without a sound server, ALSA through FluidSynth's driver.
 constexpr const char* kFallbackDriver = "alsa";
 constexpr float kClipScale = 1.0f / 32768.0f;
-
-// FluidSynth reports to the console by default; the program tells the user
-// what matters through its own error texts instead.
-void SilenceLibraryLog() {
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(level, nullptr, nullptr);
-}
 }  // namespace
 
 fluid_settings_t* AudioOutput::NewSettings() {
-    SilenceLibraryLog();
-    fluid_settings_t* settings = new_fluid_settings();
-    fluid_settings_setnum(settings, "synth.sample-rate", kSampleRate);
-    fluid_settings_setint(settings, "synth.reverb.active", 0);
-    fluid_settings_setint(settings, "synth.chorus.active", 0);
-    fluid_settings_setint(settings, "synth.polyphony", 64);
-    fluid_settings_setnum(settings, "synth.gain", 0.4);
-    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    const FluidSynthLibrary* fluid = FluidSynth();
+    if (fluid == nullptr) return nullptr;
+    fluid_settings_t* settings = fluid->new_fluid_settings();
+    fluid->fluid_settings_setnum(settings, "synth.sample-rate", kSampleRate);
+    fluid->fluid_settings_setint(settings, "synth.reverb.active", 0);
+    fluid->fluid_settings_setint(settings, "synth.chorus.active", 0);
+    fluid->fluid_settings_setint(settings, "synth.polyphony", 64);
+    fluid->fluid_settings_setnum(settings, "synth.gain", 0.4);
+    fluid->fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     // Periods of some 46 ms: few wake-ups, and an effect still sounds within a tick or two.
-    fluid_settings_setint(settings, "audio.period-size", 1024);
-    fluid_settings_setint(settings, "audio.periods", 2);
+    fluid->fluid_settings_setint(settings, "audio.period-size", 1024);
+    fluid->fluid_settings_setint(settings, "audio.periods", 2);
     return settings;
 }
 
-AudioOutput::AudioOutput() : settings_(NewSettings()) {}
+AudioOutput::AudioOutput() = default;
 
 AudioOutput::~AudioOutput() {
     stream_.reset();
-    if (driver_ != nullptr) delete_fluid_audio_driver(driver_);
-    delete_fluid_settings(settings_);
+    // Either exists only once the library has been loaded.
+    if (driver_ != nullptr) FluidSynth()->delete_fluid_audio_driver(driver_);
+    if (settings_ != nullptr) FluidSynth()->delete_fluid_settings(settings_);
+}
+
+fluid_settings_t* AudioOutput::Settings() {
+    std::call_once(settingsMade_, [this] { settings_ = NewSettings(); });
+    return settings_;
 }
 
 bool AudioOutput::Open() {
@@ -54,9 +55,10 @@ bool AudioOutput::Open() {
     // its library; FluidSynth's driver for it adds a second thread and
     // writes in small pieces, at several times the cost.
     stream_ = PulseStream::Open(kSampleRate, &AudioOutput::RenderStereo, this);
-    if (stream_ == nullptr) {
-        fluid_settings_setstr(settings_, "audio.driver", kFallbackDriver);
-        driver_ = new_fluid_audio_driver2(settings_, &AudioOutput::Render, this);
+    if (stream_ == nullptr && Settings() != nullptr) {
+        const FluidSynthLibrary* fluid = FluidSynth();
+        fluid->fluid_settings_setstr(settings_, "audio.driver", kFallbackDriver);
+        driver_ = fluid->new_fluid_audio_driver2(settings_, &AudioOutput::Render, this);
     }
     return IsOpenLocked();
 }
@@ -91,7 +93,7 @@ int AudioOutput::Render(void* data, int length, int effectCount, float* effects[
         // Until the synthesiser is ready there is no music, only silence.
         std::lock_guard lock(self->synthMutex_);
         if (self->synth_ != nullptr)
-            fluid_synth_process(self->synth_, length, effectCount, effects, outputCount, outputs);
+            FluidSynth()->fluid_synth_process(self->synth_, length, effectCount, effects, outputCount, outputs);
     }
     self->MixClip(length, outputCount, outputs);
     return FLUID_OK;

@@ -35,8 +35,9 @@ public:
     // open is not tried again. Safe from any thread.
     virtual bool Open();
 
-    // The settings the synthesiser must be made with, to match the stream.
-    fluid_settings_t* Settings() const { return settings_; }
+    // The settings the synthesiser must be made with, to match the stream;
+    // null without FluidSynth. The first call loads the library.
+    fluid_settings_t* Settings();
     // The synthesiser whose sound the stream carries; none at first. Once
     // this returns, the stream no longer touches the one before.
     void SetSynth(fluid_synth_t* synth);
@@ -48,6 +49,7 @@ public:
 
     // The synthesiser settings the program plays with: a modest rate, no
     // reverb or chorus, and samples loaded only for the instruments in use.
+    // Null without FluidSynth.
     static fluid_settings_t* NewSettings();
 
 protected:
@@ -59,7 +61,8 @@ private:
     void MixClip(int length, int outputCount, float* outputs[]);
     bool IsOpenLocked() const { return stream_ != nullptr || driver_ != nullptr; }
 
-    fluid_settings_t* settings_;
+    std::once_flag settingsMade_;
+    fluid_settings_t* settings_ = nullptr;
     std::mutex openMutex_;
     std::unique_ptr<PulseStream> stream_;
     fluid_audio_driver_t* driver_ = nullptr;

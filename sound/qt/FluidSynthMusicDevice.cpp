@@ -6,8 +6,12 @@
 
 #include <sys/stat.h>
 
+#include <array>
+#include <fstream>
+
 #include "sound/SoundWorkLog.h"
 #include "sound/qt/AudioOutput.h"
+#include "sound/qt/FluidSynthLibrary.h"
 #include "sound/qt/SoundOutputProbe.h"
 
 namespace {
@@ -24,6 +28,15 @@ bool FileExists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
+
+// A standard MIDI file begins with its header chunk, as FluidSynth's player
+// requires. Read here rather than by the library, which the interface thread
+// does not load.
+bool IsMidiFile(const std::string& path) {
+    std::array<char, 4> id{};
+    std::ifstream file(path, std::ios::binary);
+    return file.read(id.data(), id.size()) && std::string_view(id.data(), id.size()) == "MThd";
+}
 }  // namespace
 
 FluidSynthMusicDevice::FluidSynthMusicDevice(AudioOutput& output, std::string soundFontPath)
@@ -33,7 +46,7 @@ FluidSynthMusicDevice::~FluidSynthMusicDevice() {
     Close(CloseMode::Wait);
     if (loader_.joinable()) loader_.join();
     output_.SetSynth(nullptr);
-    if (synth_ != nullptr) delete_fluid_synth(synth_);
+    if (synth_ != nullptr) FluidSynth()->delete_fluid_synth(synth_);
 }
 
 std::string FluidSynthMusicDevice::SystemSoundFont() {
@@ -50,7 +63,7 @@ int FluidSynthMusicDevice::OutputCount() {
 
 FluidSynthMusicDevice::Error FluidSynthMusicDevice::Open(const std::string& path) {
     if (!FileExists(path)) return kFileNotFound;
-    if (!fluid_is_midifile(path.c_str())) return kNotMidiFile;
+    if (!IsMidiFile(path)) return kNotMidiFile;
     path_ = path;
     return kNoError;
 }
@@ -62,22 +75,33 @@ FluidSynthMusicDevice::Error FluidSynthMusicDevice::QueryStatus() {
 }
 
 void FluidSynthMusicDevice::StartSynth() {
-    if (loader_.joinable()) return;
+    if (loader_.joinable() || loaderPosted_) return;
     {
         std::lock_guard lock(playerMutex_);
         if (synth_ != nullptr) return;
     }
-    loader_ = std::thread([this] { LoadSynth(); });
+    // From the event loop, once the work that asked for music is done: at
+    // start-up the loader would otherwise take a core from the first window.
+    loaderPosted_ = true;
+    QMetaObject::invokeMethod(
+        &interfaceThread_,
+        [this] {
+            loaderPosted_ = false;
+            loader_ = std::thread([this] { LoadSynth(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void FluidSynthMusicDevice::LoadSynth() {
     // Only an output that works is worth the SoundFont's memory.
     if (!output_.Open()) return FailFromLoader(kNoAudioOutput);
+    const FluidSynthLibrary* fluid = FluidSynth();
+    if (fluid == nullptr || output_.Settings() == nullptr) return FailFromLoader(kCannotPlay);
     SoundWorkLog::Note("load synthesiser");
-    fluid_synth_t* synth = new_fluid_synth(output_.Settings());
+    fluid_synth_t* synth = fluid->new_fluid_synth(output_.Settings());
     if (synth == nullptr) return FailFromLoader(kCannotPlay);
-    if (fluid_synth_sfload(synth, soundFontPath_.c_str(), 1) == FLUID_FAILED) {
-        delete_fluid_synth(synth);
+    if (fluid->fluid_synth_sfload(synth, soundFontPath_.c_str(), 1) == FLUID_FAILED) {
+        fluid->delete_fluid_synth(synth);
         return FailFromLoader(kBadSoundFont);
     }
     std::lock_guard lock(playerMutex_);
@@ -109,11 +133,12 @@ FluidSynthMusicDevice::Error FluidSynthMusicDevice::Play() {
 
 void FluidSynthMusicDevice::StartPlayerLocked() {
     playerWaiting_ = false;
-    player_ = new_fluid_player(synth_);
+    const FluidSynthLibrary* fluid = FluidSynth();  // loaded with the synthesiser
+    player_ = fluid->new_fluid_player(synth_);
     if (player_ == nullptr) return;
     // Played once: the player's loop count stays at its default of one pass.
-    if (fluid_player_add(player_, path_.c_str()) != FLUID_OK || fluid_player_play(player_) != FLUID_OK) {
-        delete_fluid_player(player_);
+    if (fluid->fluid_player_add(player_, path_.c_str()) != FLUID_OK || fluid->fluid_player_play(player_) != FLUID_OK) {
+        fluid->delete_fluid_player(player_);
         player_ = nullptr;
     }
 }
@@ -123,10 +148,11 @@ void FluidSynthMusicDevice::Close(CloseMode) {
     std::lock_guard lock(playerMutex_);
     playerWaiting_ = false;
     if (player_ == nullptr) return;
-    fluid_player_stop(player_);
-    delete_fluid_player(player_);
+    const FluidSynthLibrary* fluid = FluidSynth();  // loaded with the player
+    fluid->fluid_player_stop(player_);
+    fluid->delete_fluid_player(player_);
     player_ = nullptr;
-    fluid_synth_all_sounds_off(synth_, -1);
+    fluid->fluid_synth_all_sounds_off(synth_, -1);
 }
 
 std::string FluidSynthMusicDevice::ErrorText(Error error) const {

@@ -61,6 +61,7 @@ private:
     std::string soundFontPath_;
     std::string path_;
     std::thread loader_;
+    bool loaderPosted_ = false;  // the loader starts from the event loop
     std::mutex playerMutex_;  // the synthesiser and player, between the user's thread and the loader
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
