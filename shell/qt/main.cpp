@@ -5,12 +5,14 @@
 #include <QApplication>
 
 #include "shell/qt/CBlockApp.h"
+#include "shell/qt/FontWarmUp.h"
 #include "shell/qt/Translations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Desktops match the window to the installed entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("zembrovaltine"));
+    const FontWarmUp fonts;  // while the window is built
     InstallJapaneseTranslations(app);
     CBlockApp blockApp;
     // Without a stage set there is no window, and so nothing to run; a
