@@ -21,7 +21,16 @@ QVariant QtSettingsStore::Read(std::string_view section, std::string_view key) c
 }
 
 void QtSettingsStore::Write(std::string_view section, std::string_view key, const QVariant& value) {
-    settings_.setValue(KeyPath(section, key), value);
+    const QString path = KeyPath(section, key);
+    // The file as it is now, with what another instance may have written
+    // since, decides whether there is anything to store.
+    settings_.sync();
+    // Storing what the file already holds would cost only a flush to disk;
+    // every start writes its zoom again. The file keeps texts, so a number
+    // and its text are the same entry.
+    if (const QVariant stored = settings_.value(path); stored.isValid() && stored.toString() == value.toString())
+        return;
+    settings_.setValue(path, value);
     settings_.sync();
 }
 

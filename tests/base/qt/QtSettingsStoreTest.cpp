@@ -41,6 +41,29 @@ TEST(QtSettingsStoreTest, KeepsIntegersTextsAndTheDifferenceBetweenMissingAndEmp
     EXPECT_EQ(reopened.ReadInt("Other", "HighScore(SYSTEM.BLC)", 5), 5) << "sections are separate";
 }
 
+TEST(QtSettingsStoreTest, AWriteOfWhatTheFileHoldsLeavesItAloneAndAnotherInstancesValueIsReplaced) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.ini");
+    QtSettingsStore store(path);
+    store.WriteInt("Zembrovaltine", "Zoom", 3);
+    const auto inode = [&] {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+    };
+    const ino_t written = inode();
+    store.WriteInt("Zembrovaltine", "Zoom", 3);
+    store.WriteString("Zembrovaltine", "Zoom", "3");
+    EXPECT_EQ(inode(), written) << "nothing new, so the file is not rewritten";
+
+    QFile other(path);  // another instance, in a process of its own
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    other.write("[Zembrovaltine]\nZoom=2\n");
+    other.close();
+    store.WriteInt("Zembrovaltine", "Zoom", 3);
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(other.readAll().contains("Zoom=3"));
+}
+
 TEST(QtSettingsStoreTest, AnIntegerOutsideThe32BitRangeReadsAsMissing) {
     QTemporaryDir dir;
     const QString path = dir.filePath("settings.ini");
