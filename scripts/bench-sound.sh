@@ -38,7 +38,9 @@ trap cleanup EXIT
 # A display of our own: the first free one from 140 on.
 display=140
 while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+# No reset when the last client leaves: a program starting during one would
+# find no display.
+Xvfb ":$display" -noreset -screen 0 1280x1024x24 >/dev/null 2>&1 &
 pids+=($!)
 export DISPLAY=":$display"
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
