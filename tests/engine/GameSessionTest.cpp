@@ -10,7 +10,7 @@
 #include "base/Cp932.h"
 #include "engine/SessionStageSetView.h"
 #include "stages/CBlockDoc.h"
-#include "tests/engine/FakePlatform.h"
+#include "tests/engine/SessionFixture.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -27,9 +27,9 @@ StepOutcome ScriptedStep(GameSession& session) {
     return g_nextOutcome;
 }
 
-class GameSessionTest : public ::testing::Test {
+class GameSessionTest : public SessionFixture {
 protected:
-    GameSessionTest() : session(doc, platform) {
+    GameSessionTest() {
         g_nextOutcome = StepOutcome::BallInPlay;
         g_nextEvent = SoundEvent::None;
         g_steps = 0;
@@ -55,9 +55,6 @@ protected:
         session.OnGameTick(GameSession::kTimerId);
     }
 
-    CBlockDoc doc;
-    FakePlatform platform;
-    GameSession session;
     SessionStageSetView sessionView{session};
 };
 
@@ -167,17 +164,10 @@ TEST_F(GameSessionTest, AnEmptyStageIsReportedAndPlayedAnyway) {
     EXPECT_EQ(session.blocksLeft, 0);
 }
 
-TEST_F(GameSessionTest, ATimerThatCannotBeSetClosesTheView) {
-    platform.timerCanBeSet = false;
-    session.StartGame();
-    EXPECT_THAT(platform.log, ElementsAre("music Play", "set timer failed",
-                                          "message タイマーが使用できませんので終了します [stop]", "destroy view",
-                                          "invalidate", "stage 0", "high 0", "score 0", "balls 3"));
-    EXPECT_FALSE(session.timerRunning);
-}
-
-TEST_F(GameSessionTest, TicksDoNothingWhileBusyOrInTheEditor) {
+TEST_F(GameSessionTest, TicksDoNothingWhileBusyOrInTheEditorAndOtherTimersAreLeftToTheDefault) {
     Start();
+    EXPECT_FALSE(session.OnGameTick(2));
+    EXPECT_TRUE(session.OnGameTick(GameSession::kTimerId));
     session.busy = true;
     FlyingTick(StepOutcome::BallLost);
     session.busy = false;
@@ -187,12 +177,6 @@ TEST_F(GameSessionTest, TicksDoNothingWhileBusyOrInTheEditor) {
     EXPECT_THAT(platform.log, IsEmpty());
     EXPECT_EQ(g_steps, 0);
     EXPECT_EQ(session.ballsLeft, 3);
-}
-
-TEST_F(GameSessionTest, OtherTimersAreLeftToTheDefaultHandling) {
-    Start();
-    EXPECT_FALSE(session.OnGameTick(2));
-    EXPECT_TRUE(session.OnGameTick(GameSession::kTimerId));
 }
 
 TEST_F(GameSessionTest, ModeCommandsRestartOnlyWhenTheModeChanges) {
