@@ -38,7 +38,7 @@ TEST(CBlockDocTest, PrepareStageStandsEveryBlockAndCountsTheBreakableOnes) {
     }
 }
 
-// The bytes of each hit are the ball step's test.
+// The bytes of each hit are pinned by the trace tool's block-hit scenario.
 TEST(CBlockDocTest, SilverIsLiveUntilItsThirdHitAndStandsWholeAgain) {
     CBlockDoc doc;
     doc.SetCell(6, 2, BlockKind::Silver);
