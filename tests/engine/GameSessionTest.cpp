@@ -75,9 +75,14 @@ TEST_F(GameSessionTest, StartsInPlayWithTheBallOnThePaddle) {
     EXPECT_EQ(platform.tickCount, session.Random().State()) << "seeded from the tick count";
 }
 
-TEST_F(GameSessionTest, LosingTheLastBallEndsTheGameAndRestartsTheSameStage) {
+TEST_F(GameSessionTest, LosingABallServesAgainAndLosingTheLastEndsTheGameAndRestartsTheSameStage) {
     doc.m_nStage = 4;
     Start();
+    FlyingTick(StepOutcome::BallLost, SoundEvent::Fail);
+    EXPECT_THAT(platform.log, ElementsAre("music Play", "balls 2")) << "effects are off: no effect request";
+    EXPECT_EQ(session.ballState, BallState::Serving);
+
+    platform.log.clear();
     session.effectsEnabled = true;
     session.ballsLeft = 1;
     session.score = 700;
@@ -92,17 +97,10 @@ TEST_F(GameSessionTest, LosingTheLastBallEndsTheGameAndRestartsTheSameStage) {
     EXPECT_THAT(platform.log, ElementsAre("effect 7", "music GameOver", "message GAME OVER [information]",
                                           "music Play", "invalidate", "stage 4", "high 0", "score 0", "balls 3"));
     EXPECT_TRUE(busyDuringMessage);
-    EXPECT_EQ(g_steps, 1) << "the tick behind the message box did nothing";
+    EXPECT_EQ(g_steps, 2) << "the tick behind the message box did nothing";
     EXPECT_FALSE(session.busy);
     EXPECT_EQ(session.score, 0);
     EXPECT_EQ(session.ballsLeft, 3);
-    EXPECT_EQ(session.ballState, BallState::Serving);
-}
-
-TEST_F(GameSessionTest, LosingABallWithBallsToSpareServesAgain) {
-    Start();
-    FlyingTick(StepOutcome::BallLost, SoundEvent::Fail);
-    EXPECT_THAT(platform.log, ElementsAre("music Play", "balls 2")) << "effects are off: no effect request";
     EXPECT_EQ(session.ballState, BallState::Serving);
 }
 
