@@ -64,7 +64,7 @@ protected:
 
 // Effects ------------------------------------------------------------------
 
-TEST_F(SoundControlTest, ATickSoundsOnlyItsLastEventAndNothingWhenOff) {
+TEST_F(SoundControlTest, ATickSoundsOnlyItsLastEventAndAnEmptyPathIsStillAskedFor) {
     Attach();
     FlyingTick({SoundEvent::Frame, SoundEvent::NormalBlock});
     FlyingTick({});
