@@ -78,6 +78,13 @@ CBlockDoc PreparedStage(const CBlockDoc& doc, int stage) {
     return copy;
 }
 
+// The first stage holding any block, prepared as play starts it.
+std::optional<CBlockDoc> FirstPreparedStageWithBlocks(const CBlockDoc& doc) {
+    for (int stage = 0; stage < kStageCount; ++stage)
+        if (CBlockDoc prepared = PreparedStage(doc, stage); HasBlocks(prepared)) return prepared;
+    return std::nullopt;
+}
+
 void DrawBlocks(RgbPicture& picture, const CBlockDoc& preparedStage, int cellHeight) {
     const int cellWidth = 2 * cellHeight;
     for (int row = 0; row < kGridRows; ++row)
@@ -95,8 +102,7 @@ std::optional<int> CellHeightFor(int size) {
 }
 
 std::optional<int> FirstStageWithBlocks(const CBlockDoc& doc) {
-    for (int stage = 0; stage < kStageCount; ++stage)
-        if (HasBlocks(PreparedStage(doc, stage))) return stage;
+    if (const auto prepared = FirstPreparedStageWithBlocks(doc)) return prepared->m_nStage;
     return std::nullopt;
 }
 
@@ -104,7 +110,7 @@ RgbPicture Draw(const CBlockDoc& doc, int cellHeight) {
     RgbPicture picture(kWidthInCellHeights * cellHeight, kHeightInCellHeights * cellHeight,
                        ViewColours::kBackground);
     DrawFrame(picture, cellHeight);
-    if (const auto stage = FirstStageWithBlocks(doc)) DrawBlocks(picture, PreparedStage(doc, *stage), cellHeight);
+    if (const auto stage = FirstPreparedStageWithBlocks(doc)) DrawBlocks(picture, *stage, cellHeight);
     return picture;
 }
 }  // namespace StageThumbnail
