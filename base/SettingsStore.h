@@ -21,4 +21,10 @@ public:
                                    std::optional<std::string_view> defaultValue = std::nullopt) = 0;
     virtual void WriteInt(std::string_view section, std::string_view key, int value) = 0;
     virtual void WriteString(std::string_view section, std::string_view key, std::string_view text) = 0;
+
+    // Between these two a store on disk may keep its writes in memory and
+    // store them together, so that the start-up writes its defaults with one
+    // rewrite of the file. Reads see each write at once either way.
+    virtual void HoldWrites() {}
+    virtual void StoreHeldWrites() {}
 };

@@ -23,14 +23,29 @@ QVariant QtSettingsStore::Read(std::string_view section, std::string_view key) c
 void QtSettingsStore::Write(std::string_view section, std::string_view key, const QVariant& value) {
     const QString path = KeyPath(section, key);
     // The file as it is now, with what another instance may have written
-    // since, decides whether there is anything to store.
-    settings_.sync();
+    // since, decides whether there is anything to store. While changes are
+    // held, a sync would store them, and the file was read at the first.
+    if (!heldChanges_) settings_.sync();
     // Storing what the file already holds would cost only a flush to disk;
     // every start writes its zoom again. The file keeps texts, so a number
     // and its text are the same entry.
     if (const QVariant stored = settings_.value(path); stored.isValid() && stored.toString() == value.toString())
         return;
     settings_.setValue(path, value);
+    if (held_)
+        heldChanges_ = true;
+    else
+        settings_.sync();
+}
+
+void QtSettingsStore::HoldWrites() { held_ = true; }
+
+void QtSettingsStore::StoreHeldWrites() {
+    held_ = false;
+    if (!heldChanges_) return;
+    heldChanges_ = false;
+    // Only the keys written here replace the file's; the rest of it stays
+    // as another instance may have left it.
     settings_.sync();
 }
 

@@ -19,10 +19,14 @@ public:
                            std::optional<std::string_view> defaultValue = std::nullopt) override;
     void WriteInt(std::string_view section, std::string_view key, int value) override;
     void WriteString(std::string_view section, std::string_view key, std::string_view text) override;
+    void HoldWrites() override;
+    void StoreHeldWrites() override;
 
 private:
     QVariant Read(std::string_view section, std::string_view key) const;
     void Write(std::string_view section, std::string_view key, const QVariant& value);
 
     QSettings settings_;
+    bool held_ = false;
+    bool heldChanges_ = false;
 };

@@ -50,7 +50,19 @@ bool CBlockApp::InitInstance() {
     QCoreApplication::setApplicationName(ToQString(LoadString(StringId::ProgramTitle)));
     QCoreApplication::setOrganizationName(QString::fromUtf8(kCompanyName));
     OpenSettingsStore();
+    // What the start-up writes, the defaults of a first start above all,
+    // reaches the file in one go once the window is up.
+    settings_->HoldWrites();
+    const bool shown = ShowFirstWindow();
+    settings_->StoreHeldWrites();
+    if (!shown) return false;
+    sessionEnd_ = std::make_unique<SessionEndGuard>(doc_, commands_, *window_, *ui_,
+                                                    SessionEndGuard::Places{environment_.recoveryFolder, {}});
+    sessionEnd_->ReportRecoveryCopies();
+    return !endRequested_;
+}
 
+bool CBlockApp::ShowFirstWindow() {
     const QString programPath = environment_.programPath.isEmpty() ? QCoreApplication::applicationFilePath()
                                                                    : environment_.programPath;
     programDir_ = ProgramDirOf(programPath.toStdString());
@@ -62,10 +74,7 @@ bool CBlockApp::InitInstance() {
     CreateMainWindow();
     if (endRequested_ || !OpenFirstStageSet(commands_, path) || endRequested_) return false;
     window_->show();
-    sessionEnd_ = std::make_unique<SessionEndGuard>(doc_, commands_, *window_, *ui_,
-                                                    SessionEndGuard::Places{environment_.recoveryFolder, {}});
-    sessionEnd_->ReportRecoveryCopies();
-    return !endRequested_;
+    return true;
 }
 
 void CBlockApp::EndOnSignal() {

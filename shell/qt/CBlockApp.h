@@ -61,6 +61,7 @@ protected:
 
 private:
     void OpenSettingsStore();
+    bool ShowFirstWindow();  // false when the start-up ends without one
     void CreateMainWindow();
     // A signal ends the program in order at any moment, a box of the
     // start-up included, whose own loop alone would otherwise end.

@@ -55,13 +55,43 @@ TEST(QtSettingsStoreTest, AWriteOfWhatTheFileHoldsLeavesItAloneAndAnotherInstanc
     store.WriteString("Zembrovaltine", "Zoom", "3");
     EXPECT_EQ(inode(), written) << "nothing new, so the file is not rewritten";
 
-    QFile other(path);  // another instance, in a process of its own
+    // Another instance, in a process of its own. QSettings sees a change by
+    // the file's size and time, and the time may not move within a clock
+    // tick of the file system: the file grows.
+    QFile other(path);
     ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    other.write("[Zembrovaltine]\nZoom=2\n");
+    other.write("[Zembrovaltine]\nZoom=2\nSpeed=1\n");
     other.close();
     store.WriteInt("Zembrovaltine", "Zoom", 3);
     ASSERT_TRUE(other.open(QIODevice::ReadOnly));
     EXPECT_TRUE(other.readAll().contains("Zoom=3"));
+}
+
+TEST(QtSettingsStoreTest, HeldWritesReachTheFileTogetherBesideWhatAnotherInstanceWrote) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.ini");
+    const auto onDisk = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QtSettingsStore store(path);
+    store.HoldWrites();
+    store.WriteInt("Zembrovaltine", "Zoom", 3);
+    store.WriteString("Zembrovaltine", "Pattern", "a.blc");
+    EXPECT_EQ(store.ReadInt("Zembrovaltine", "Zoom", 2), 3) << "reads see a held write";
+    EXPECT_FALSE(onDisk().contains("Zoom")) << "held";
+
+    QFile other(path);
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    other.write("[Zembrovaltine]\nSpeed=2\n");
+    other.close();
+    store.StoreHeldWrites();
+    EXPECT_TRUE(onDisk().contains("Zoom=3"));
+    EXPECT_TRUE(onDisk().contains("Pattern=a.blc"));
+    EXPECT_TRUE(onDisk().contains("Speed=2")) << "another instance's key stays";
+
+    store.WriteInt("Zembrovaltine", "Speed", 1);
+    EXPECT_TRUE(onDisk().contains("Speed=1")) << "no longer held";
 }
 
 TEST(QtSettingsStoreTest, AnIntegerOutsideThe32BitRangeReadsAsMissing) {

@@ -31,6 +31,9 @@ TEST_F(CBlockAppTest, TheFirstRunOpensTheShippedSetAndTheViewChecksItsSettings) 
     // The settings' rules are the game settings' tests; that the view applies them, here.
     EXPECT_EQ(app->MainWindow()->View()->Zoom().zoom, 2);
     EXPECT_EQ(settings.ReadInt(kSection, kZoom, 0), 2) << "clamped and written back";
+    QFile onDisk(dir.filePath("settings.ini"));
+    ASSERT_TRUE(onDisk.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(onDisk.readAll().contains("Zoom=2")) << "what the start-up wrote is in the file with the window";
 }
 
 TEST_F(CBlockAppTest, ALastSetThatCannotBeOpenedLeadsToTheReportAndOneOpenDialog) {
