@@ -11,6 +11,7 @@
 
 #include "sound/SoundWorkLog.h"
 #include "sound/qt/AudioOutput.h"
+#include "sound/qt/BackgroundPriority.h"
 #include "sound/qt/FluidSynthLibrary.h"
 #include "sound/qt/SoundOutputProbe.h"
 
@@ -95,6 +96,10 @@ void FluidSynthMusicDevice::StartSynth() {
 void FluidSynthMusicDevice::LoadSynth() {
     // Only an output that works is worth the SoundFont's memory.
     if (!output_.Open()) return FailFromLoader(kNoAudioOutput);
+    // The output's thread is running at the normal priority; the load of the
+    // library and the SoundFont, some tens of milliseconds of a core just
+    // after the window appears, gives way.
+    LowerThisThreadsPriority();
     const FluidSynthLibrary* fluid = FluidSynth();
     if (fluid == nullptr || output_.Settings() == nullptr) return FailFromLoader(kCannotPlay);
     SoundWorkLog::Note("load synthesiser");
