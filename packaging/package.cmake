@@ -17,12 +17,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Run-time needs the binaries do not show: FluidSynth, which the program
-# loads when music first plays, and the General MIDI SoundFont the music
-# plays through, a Japanese font for every text of the program, Qt's
-# Japanese texts for its standard dialogs, and the SQLite driver the help
-# viewer reads the manual through.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3, timgm6mb-soundfont | fluid-soundfont-gm, fonts-ipafont-gothic | fonts-japanese-gothic, qt6-translations-l10n, libqt6sql6-sqlite")
+# Run-time needs the binaries do not show: FluidSynth and the sound server's
+# client, which the program loads when sound first plays, the General MIDI
+# SoundFont the music plays through, a Japanese font for every text of the
+# program, Qt's Japanese texts for its standard dialogs, and the SQLite
+# driver the help viewer reads the manual through.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3, libpulse0, timgm6mb-soundfont | fluid-soundfont-gm, fonts-ipafont-gothic | fonts-japanese-gothic, qt6-translations-l10n, libqt6sql6-sqlite")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "block-breaking game with a stage editor")
 # The summary above is the first line of the package description; this is the rest.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zembrovaltine is a single-player block-breaking game with a Japanese user

@@ -4,7 +4,7 @@
 
 #include "sound/qt/PulseStream.h"
 
-#include <pulse/pulseaudio.h>
+#include "sound/qt/PulseLibrary.h"
 
 namespace {
 constexpr int kBufferedMs = 80;
@@ -13,7 +13,7 @@ constexpr std::size_t kFrameBytes = 2 * sizeof(float);
 
 // Both the context and the stream wake whoever waits on the loop when their
 // state changes.
-void Signal(void* loop) { pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0); }
+void Signal(void* loop) { Pulse()->pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0); }
 void OnContextState(pa_context*, void* loop) { Signal(loop); }
 void OnStreamState(pa_stream*, void* loop) { Signal(loop); }
 
@@ -21,71 +21,73 @@ std::uint32_t BytesFor(int rate, int ms) { return static_cast<std::uint32_t>(rat
 }  // namespace
 
 std::unique_ptr<PulseStream> PulseStream::Open(int rate, RenderFunction render, void* data) {
-    std::unique_ptr<PulseStream> stream(new PulseStream(render, data));
+    const PulseLibrary* pulse = Pulse();
+    if (pulse == nullptr) return nullptr;
+    std::unique_ptr<PulseStream> stream(new PulseStream(*pulse, render, data));
     if (!stream->Connect(rate)) return nullptr;
     return stream;
 }
 
 bool PulseStream::Connect(int rate) {
-    loop_ = pa_threaded_mainloop_new();
+    loop_ = pulse_.pa_threaded_mainloop_new();
     if (loop_ == nullptr) return false;
-    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Zembrovaltine");
+    context_ = pulse_.pa_context_new(pulse_.pa_threaded_mainloop_get_api(loop_), "Zembrovaltine");
     if (context_ == nullptr) return false;
-    pa_context_set_state_callback(context_, &OnContextState, loop_);
+    pulse_.pa_context_set_state_callback(context_, &OnContextState, loop_);
     // No autospawn: a machine without a server has no sound, not a new server.
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
-    pa_threaded_mainloop_lock(loop_);
-    if (pa_threaded_mainloop_start(loop_) < 0) {
-        pa_threaded_mainloop_unlock(loop_);
+    if (pulse_.pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
+    pulse_.pa_threaded_mainloop_lock(loop_);
+    if (pulse_.pa_threaded_mainloop_start(loop_) < 0) {
+        pulse_.pa_threaded_mainloop_unlock(loop_);
         return false;
     }
     pa_context_state_t contextState;
-    while ((contextState = pa_context_get_state(context_)) != PA_CONTEXT_READY && PA_CONTEXT_IS_GOOD(contextState))
-        pa_threaded_mainloop_wait(loop_);
+    while ((contextState = pulse_.pa_context_get_state(context_)) != PA_CONTEXT_READY && PA_CONTEXT_IS_GOOD(contextState))
+        pulse_.pa_threaded_mainloop_wait(loop_);
     bool ready = contextState == PA_CONTEXT_READY;
     if (ready) {
         const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(rate), 2};
-        stream_ = pa_stream_new(context_, "Zembrovaltine", &spec, nullptr);
+        stream_ = pulse_.pa_stream_new(context_, "Zembrovaltine", &spec, nullptr);
         ready = stream_ != nullptr;
     }
     if (ready) {
-        pa_stream_set_state_callback(stream_, &OnStreamState, loop_);
-        pa_stream_set_write_callback(stream_, &PulseStream::OnWritable, this);
+        pulse_.pa_stream_set_state_callback(stream_, &OnStreamState, loop_);
+        pulse_.pa_stream_set_write_callback(stream_, &PulseStream::OnWritable, this);
         const pa_buffer_attr buffer{static_cast<std::uint32_t>(-1), BytesFor(rate, kBufferedMs),
                                     static_cast<std::uint32_t>(-1), BytesFor(rate, kRequestMs),
                                     static_cast<std::uint32_t>(-1)};
-        ready = pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) == 0;
+        ready = pulse_.pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) == 0;
     }
     if (ready) {
         pa_stream_state_t streamState;
-        while ((streamState = pa_stream_get_state(stream_)) != PA_STREAM_READY && PA_STREAM_IS_GOOD(streamState))
-            pa_threaded_mainloop_wait(loop_);
+        while ((streamState = pulse_.pa_stream_get_state(stream_)) != PA_STREAM_READY && PA_STREAM_IS_GOOD(streamState))
+            pulse_.pa_threaded_mainloop_wait(loop_);
         ready = streamState == PA_STREAM_READY;
     }
-    pa_threaded_mainloop_unlock(loop_);
+    pulse_.pa_threaded_mainloop_unlock(loop_);
     return ready;
 }
 
 PulseStream::~PulseStream() {
     if (loop_ != nullptr) {
-        pa_threaded_mainloop_lock(loop_);
+        pulse_.pa_threaded_mainloop_lock(loop_);
         if (stream_ != nullptr) {
-            pa_stream_set_write_callback(stream_, nullptr, nullptr);
-            pa_stream_disconnect(stream_);
-            pa_stream_unref(stream_);
+            pulse_.pa_stream_set_write_callback(stream_, nullptr, nullptr);
+            pulse_.pa_stream_disconnect(stream_);
+            pulse_.pa_stream_unref(stream_);
         }
-        if (context_ != nullptr) pa_context_disconnect(context_);
-        pa_threaded_mainloop_unlock(loop_);
-        pa_threaded_mainloop_stop(loop_);
+        if (context_ != nullptr) pulse_.pa_context_disconnect(context_);
+        pulse_.pa_threaded_mainloop_unlock(loop_);
+        pulse_.pa_threaded_mainloop_stop(loop_);
     }
-    if (context_ != nullptr) pa_context_unref(context_);
-    if (loop_ != nullptr) pa_threaded_mainloop_free(loop_);
+    if (context_ != nullptr) pulse_.pa_context_unref(context_);
+    if (loop_ != nullptr) pulse_.pa_threaded_mainloop_free(loop_);
 }
 
 void PulseStream::OnWritable(pa_stream* stream, std::size_t bytes, void* data) {
     auto* self = static_cast<PulseStream*>(data);
     void* buffer = nullptr;
-    if (pa_stream_begin_write(stream, &buffer, &bytes) < 0 || buffer == nullptr) return;
+    if (self->pulse_.pa_stream_begin_write(stream, &buffer, &bytes) < 0 || buffer == nullptr) return;
     const std::size_t frames = bytes / kFrameBytes;
     self->left_.resize(frames);
     self->right_.resize(frames);
@@ -95,5 +97,5 @@ void PulseStream::OnWritable(pa_stream* stream, std::size_t bytes, void* data) {
         out[2 * i] = self->left_[i];
         out[2 * i + 1] = self->right_[i];
     }
-    pa_stream_write(stream, buffer, frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
+    self->pulse_.pa_stream_write(stream, buffer, frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
 }

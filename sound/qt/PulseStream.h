@@ -10,6 +10,7 @@
 struct pa_context;
 struct pa_stream;
 struct pa_threaded_mainloop;
+struct PulseLibrary;
 
 // A playback stream to the PulseAudio server, filled on the client
 // library's own thread by a render function, one request at a time. The
@@ -28,10 +29,12 @@ public:
     PulseStream& operator=(const PulseStream&) = delete;
 
 private:
-    PulseStream(RenderFunction render, void* data) : render_(render), data_(data) {}
+    PulseStream(const PulseLibrary& pulse, RenderFunction render, void* data)
+        : pulse_(pulse), render_(render), data_(data) {}
     bool Connect(int rate);
     static void OnWritable(pa_stream* stream, std::size_t bytes, void* self);
 
+    const PulseLibrary& pulse_;
     RenderFunction render_;
     void* data_;
     pa_threaded_mainloop* loop_ = nullptr;
