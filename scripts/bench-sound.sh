@@ -15,7 +15,7 @@
 #
 #   scripts/bench-sound.sh [path/to/zembrovaltine]
 #
-# Needs Xvfb and xdotool. Sound goes to $PULSE_SERVER when set; otherwise,
+# Needs Xvfb, xev and xdotool. Sound goes to $PULSE_SERVER when set; otherwise,
 # when pulseaudio is installed, to a private server with a null sink, so
 # that the music and the effects are really played.
 set -euo pipefail
@@ -25,7 +25,7 @@ warmup=10
 measure=20
 starts=5
 
-for tool in Xvfb xdotool; do
+for tool in Xvfb xev xdotool; do
   command -v "$tool" >/dev/null || { echo "bench-sound: $tool is needed" >&2; exit 1; }
 done
 
@@ -57,7 +57,30 @@ if [ -z "${PULSE_SERVER:-}" ] && command -v pulseaudio >/dev/null; then
 fi
 echo "sound server: ${PULSE_SERVER:-none}"
 
-now_ms() { date +%s%3N; }
+# The window's appearance is the server's MapNotify for a top-level window,
+# read from a watcher of the screen's root as it happens: asking the server
+# again and again would take a core from the program measured, and a poll
+# sees the window only at its next turn.
+mkfifo "$work/events"
+stdbuf -oL xev -root -event substructure >"$work/events" 2>/dev/null &
+pids+=($!)
+exec 3<"$work/events"
+sleep 0.3
+kill -0 "${pids[-1]}" 2>/dev/null || { echo "bench-sound: xev cannot watch the screen" >&2; exit 1; }
+
+now_us() { echo "${EPOCHREALTIME/[.,]/}"; }
+# Reads the root's events until a top-level window that the window manager
+# may place (not a menu or a tip) is mapped; prints the time it was read.
+await_map() {
+  local line
+  while read -r -t 10 -u 3 line; do
+    [[ $line == MapNotify* ]] || continue
+    local seen
+    seen=$(now_us)
+    read -r -t 1 -u 3 line && [[ $line == *"override NO"* ]] && { echo "$seen"; return 0; }
+  done
+  return 1
+}
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 kib() { awk -v key="$2:" '$1 == key {print $2}' "/proc/$1/status"; }
 
@@ -68,19 +91,15 @@ start_game() {
   local sound=$1 home=$2
   mkdir -p "$home/.config/Vantrosk"
   printf '[Zembrovaltine]\nSound=%d\n' "$sound" >"$home/.config/Vantrosk/Zembrovaltine.conf"
-  local start
-  start=$(now_ms)
+  while read -r -t 0.05 -u 3 _; do :; done  # events of the program before
+  local start mapped
+  start=$(now_us)
   HOME="$home" "$program" >"$work/game$sound.log" 2>&1 &
   game=$!
   pids+=($game)
-  window=""
-  for _ in $(seq 2000); do
-    window=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.002
-  done
-  [ -n "$window" ] || { echo "bench-sound: no window appeared" >&2; cat "$work/game$sound.log" >&2; exit 1; }
-  took=$(($(now_ms) - start))
+  mapped=$(await_map) || { echo "bench-sound: no window appeared" >&2; cat "$work/game$sound.log" >&2; exit 1; }
+  took=$(((mapped - start) / 1000))
+  window=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | head -1 || true)
 }
 
 stop_game() {
