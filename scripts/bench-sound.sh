@@ -8,7 +8,7 @@
 # demonstration, and after ten seconds measures its share of one core over
 # twenty seconds and its resident memory (peak and at the end). It does so
 # twice, with music and effects on and with sound off, and reports the time
-# from start to the first window on the screen for both (the median of five
+# from start to the first window on the screen for both (the median of nine
 # first starts). When the effect latency benchmark is built beside the game
 # it reports that too: the time from an effect's request to its first sample
 # leaving for the sound server.
@@ -23,7 +23,7 @@ cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/bin/zembrovaltine}")
 warmup=10
 measure=20
-starts=5
+starts=9
 
 for tool in Xvfb xev xdotool; do
   command -v "$tool" >/dev/null || { echo "bench-sound: $tool is needed" >&2; exit 1; }
