@@ -25,9 +25,7 @@ const FluidSynthLibrary* Load() {
     static QLibrary library(QStringLiteral("fluidsynth"), kLibraryVersion);
     static FluidSynthLibrary fluid;
     bool complete = library.load();
-#define ZEMBRO_FLUIDSYNTH_RESOLVE(name)                                               \
-    fluid.name = reinterpret_cast<decltype(fluid.name)>(library.resolve(#name));     \
-    complete = complete && fluid.name != nullptr;
+#define ZEMBRO_FLUIDSYNTH_RESOLVE(name) complete = ResolveFunction(library, #name, fluid.name) && complete;
     ZEMBRO_FLUIDSYNTH_FUNCTIONS(ZEMBRO_FLUIDSYNTH_RESOLVE)
 #undef ZEMBRO_FLUIDSYNTH_RESOLVE
     if (!complete) return nullptr;

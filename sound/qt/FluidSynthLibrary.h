@@ -6,6 +6,8 @@
 
 #include <fluidsynth.h>
 
+#include "sound/qt/LibraryFunctions.h"
+
 // FluidSynth is loaded the first time the music or its output needs it, on
 // the thread that needs it, rather than with the program: the library and
 // the forty others it pulls in (clients of other sound systems, sample file
@@ -23,9 +25,7 @@
     X(new_fluid_audio_driver2) X(delete_fluid_audio_driver)
 
 struct FluidSynthLibrary {
-#define ZEMBRO_FLUIDSYNTH_POINTER(name) decltype(&::name) name = nullptr;
-    ZEMBRO_FLUIDSYNTH_FUNCTIONS(ZEMBRO_FLUIDSYNTH_POINTER)
-#undef ZEMBRO_FLUIDSYNTH_POINTER
+    ZEMBRO_FLUIDSYNTH_FUNCTIONS(ZEMBRO_FUNCTION_POINTER)
 };
 
 // The loaded library, or null when it is not installed or lacks a function.

@@ -18,9 +18,7 @@ const PulseLibrary* Load() {
     static QLibrary library(QStringLiteral("pulse"), kLibraryVersion);
     static PulseLibrary pulse;
     bool complete = library.load();
-#define ZEMBRO_PULSE_RESOLVE(name)                                                    \
-    pulse.name = reinterpret_cast<decltype(pulse.name)>(library.resolve(#name));     \
-    complete = complete && pulse.name != nullptr;
+#define ZEMBRO_PULSE_RESOLVE(name) complete = ResolveFunction(library, #name, pulse.name) && complete;
     ZEMBRO_PULSE_FUNCTIONS(ZEMBRO_PULSE_RESOLVE)
 #undef ZEMBRO_PULSE_RESOLVE
     return complete ? &pulse : nullptr;

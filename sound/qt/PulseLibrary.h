@@ -6,6 +6,8 @@
 
 #include <pulse/pulseaudio.h>
 
+#include "sound/qt/LibraryFunctions.h"
+
 // The sound server's client library is loaded when the output first opens,
 // on the thread that opens it, rather than with the program: it and the
 // sample file codecs it pulls in were mapped and relocated before the
@@ -24,9 +26,7 @@
     X(pa_stream_begin_write) X(pa_stream_write)
 
 struct PulseLibrary {
-#define ZEMBRO_PULSE_POINTER(name) decltype(&::name) name = nullptr;
-    ZEMBRO_PULSE_FUNCTIONS(ZEMBRO_PULSE_POINTER)
-#undef ZEMBRO_PULSE_POINTER
+    ZEMBRO_PULSE_FUNCTIONS(ZEMBRO_FUNCTION_POINTER)
 };
 
 // The loaded library, or null when it is not installed or lacks a function.
