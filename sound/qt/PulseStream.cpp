@@ -42,7 +42,8 @@ bool PulseStream::Connect(int rate) {
         return false;
     }
     pa_context_state_t contextState;
-    while ((contextState = pulse_.pa_context_get_state(context_)) != PA_CONTEXT_READY && PA_CONTEXT_IS_GOOD(contextState))
+    while ((contextState = pulse_.pa_context_get_state(context_)) != PA_CONTEXT_READY &&
+           PA_CONTEXT_IS_GOOD(contextState))
         pulse_.pa_threaded_mainloop_wait(loop_);
     bool ready = contextState == PA_CONTEXT_READY;
     if (ready) {
@@ -56,11 +57,13 @@ bool PulseStream::Connect(int rate) {
         const pa_buffer_attr buffer{static_cast<std::uint32_t>(-1), BytesFor(rate, kBufferedMs),
                                     static_cast<std::uint32_t>(-1), BytesFor(rate, kRequestMs),
                                     static_cast<std::uint32_t>(-1)};
-        ready = pulse_.pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) == 0;
+        ready =
+            pulse_.pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) == 0;
     }
     if (ready) {
         pa_stream_state_t streamState;
-        while ((streamState = pulse_.pa_stream_get_state(stream_)) != PA_STREAM_READY && PA_STREAM_IS_GOOD(streamState))
+        while ((streamState = pulse_.pa_stream_get_state(stream_)) != PA_STREAM_READY &&
+               PA_STREAM_IS_GOOD(streamState))
             pulse_.pa_threaded_mainloop_wait(loop_);
         ready = streamState == PA_STREAM_READY;
     }
