@@ -101,9 +101,10 @@ void FluidSynthMusicDevice::LoadSynth() {
     // after the window appears, gives way.
     LowerThisThreadsPriority();
     const FluidSynthLibrary* fluid = FluidSynth();
-    if (fluid == nullptr || output_.Settings() == nullptr) return FailFromLoader(kCannotPlay);
+    fluid_settings_t* settings = output_.Settings();
+    if (fluid == nullptr || settings == nullptr) return FailFromLoader(kCannotPlay);
     SoundWorkLog::Note("load synthesiser");
-    fluid_synth_t* synth = fluid->new_fluid_synth(output_.Settings());
+    fluid_synth_t* synth = fluid->new_fluid_synth(settings);
     if (synth == nullptr) return FailFromLoader(kCannotPlay);
     if (fluid->fluid_synth_sfload(synth, soundFontPath_.c_str(), 1) == FLUID_FAILED) {
         fluid->delete_fluid_synth(synth);

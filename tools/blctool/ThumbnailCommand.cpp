@@ -39,7 +39,8 @@ std::optional<std::string> LoadWholeSet(const std::string& path, CBlockDoc& doc)
     const std::string& bytes = std::get<std::string>(read);
     if (const auto problem = HeaderProblem(bytes)) return "not a stage set: " + *problem;
     if (bytes.size() < PatternFile::kFileSize)
-        return "a damaged stage set: it is " + std::to_string(bytes.size()) + " bytes long, not 2125";
+        return "a damaged stage set: it is " + std::to_string(bytes.size()) + " bytes long, not " +
+               std::to_string(PatternFile::kFileSize);
     PatternFile::Decode(bytes, doc);
     return std::nullopt;
 }
