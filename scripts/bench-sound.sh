@@ -15,9 +15,10 @@
 #
 #   scripts/bench-sound.sh [path/to/zembrovaltine]
 #
-# Needs Xvfb, xev and xdotool. Sound goes to $PULSE_SERVER when set; otherwise,
-# when pulseaudio is installed, to a private server with a null sink, so
-# that the music and the effects are really played.
+# Runs on a virtual screen with a window manager (scripts/virtual-desktop.sh)
+# and needs xev and xdotool. Sound goes to $PULSE_SERVER when set; otherwise,
+# when pulseaudio is installed, to a private server with a null sink, so that
+# the music and the effects are really played.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/bin/zembrovaltine}")
@@ -25,9 +26,13 @@ warmup=10
 measure=20
 starts=9
 
-for tool in Xvfb xev xdotool; do
+for tool in xev xdotool; do
   command -v "$tool" >/dev/null || { echo "bench-sound: $tool is needed" >&2; exit 1; }
 done
+# On a virtual screen of its own with a window manager, as a player's desktop.
+if [ -z "${VIRTUAL_DESKTOP_WM:-}" ]; then
+  exec scripts/virtual-desktop.sh -- "$0" "$program"
+fi
 
 work=$(mktemp -d)
 pids=()
@@ -36,16 +41,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-# A display of our own: the first free one from 140 on.
-display=140
-while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-# No reset when the last client leaves: a program starting during one would
-# find no display.
-Xvfb ":$display" -noreset -screen 0 1280x1024x24 >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 if [ -z "${PULSE_SERVER:-}" ] && command -v pulseaudio >/dev/null; then
   HOME="$work" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \

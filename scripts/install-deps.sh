@@ -17,7 +17,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev gcovr
   libpng-dev reuse lintian
   fonts-ipafont-gothic
-  xvfb xauth imagemagick xdotool x11-utils
+  xvfb xauth imagemagick xdotool x11-utils openbox mutter dbus-daemon
   dpkg-dev file desktop-file-utils appstream shared-mime-info xdg-utils
   libfile-mimeinfo-perl inotify-tools
   pulseaudio
