@@ -98,7 +98,6 @@ CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, Setti
                                  settings.ReadInt(kSection, kTop, kDefaultPosition)};
 
     view_ = new CBlockView(doc, settings, this);
-    MoveToPlace(storedPlace);
     setCentralWidget(view_);
     CreateMenus();
     toolBar_ = CreateMainToolbar(this, *commands_);
@@ -107,6 +106,11 @@ CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, Setti
     setStatusBar(statusBar_);
     view_->SetStatusPanes(statusBar_);
     ReadBarSettings();
+    // Sized and placed before it is first shown: a window that the toolkit
+    // resizes after creating it would have its place taken for the client
+    // area's, and open with its title bar above the stored place.
+    FitFrameToZoom(view_->Zoom().zoom);
+    MoveToPlace(storedPlace);
     setAcceptDrops(true);
 
     CreateAccelerators();

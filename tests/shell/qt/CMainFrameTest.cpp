@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <optional>
+
 #include "base/CommandIds.h"
 #include "shell/qt/CommandTable.h"
 #include "shell/qt/GameStatusBar.h"
@@ -117,6 +119,34 @@ TEST_F(CMainFrameTest, TheWindowFitsThePlayfieldAndTheBarsThatShow) {
     EXPECT_EQ(frame.View()->size(), playfield);
     EXPECT_EQ(frame.View()->geometry().bottom() + 1, frame.StatusBar()->geometry().top()) << "nothing between";
     EXPECT_FALSE(frame.Commands().Action(CommandId::ToggleToolbar)->isChecked());
+}
+
+// The size and place the main window has when the toolkit makes its window.
+class MadeWindow : public QObject {
+public:
+    MadeWindow() { QApplication::instance()->installEventFilter(this); }
+    ~MadeWindow() override { QApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* frame = qobject_cast<CMainFrame*>(watched); frame && event->type() == QEvent::WinIdChange && !made) {
+            made = QRect(frame->pos(), frame->size());
+        }
+        return false;
+    }
+    std::optional<QRect> made;
+};
+
+// A window resized after it is made has its stored place taken by the window
+// manager for its client area's: it would open a title bar's height too high,
+// and climb by as much at every start.
+TEST_F(CMainFrameTest, TheWindowIsMadeAtItsStoredPlaceAndFittedSize) {
+    settings.WriteInt(kSection, kLeft, 100);
+    settings.WriteInt(kSection, kTop, 80);
+    settings.WriteInt(kSection, kZoom, 3);
+    MadeWindow watch;
+    CMainFrame& frame = StartFrame();
+    ASSERT_TRUE(watch.made);
+    EXPECT_EQ(*watch.made, QRect(QPoint(100, 80), frame.size()));
+    EXPECT_EQ(frame.width(), 768);
 }
 
 TEST_F(CMainFrameTest, TheZoomCommandRefitsTheWindowOnOkAndWritesNothingOnCancel) {
