@@ -9,15 +9,13 @@
 
 #include "base/CommandIds.h"
 #include "base/HelpService.h"
+#include "base/qt/DialogFrame.h"
 
 namespace {
 HelpService* helpService = nullptr;
 }  // namespace
 
-COptionDlg::COptionDlg(int resourceId, QWidget* parent) : QDialog(parent), resourceId_(resourceId) {
-    // A fixed layout, as the forms draw it; no "What's This" button.
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-}
+COptionDlg::COptionDlg(int resourceId, QWidget* parent) : QDialog(parent), resourceId_(resourceId) {}
 
 int COptionDlg::HelpTopic() const { return kHelpTopicBase + resourceId_; }
 
@@ -37,6 +35,14 @@ void COptionDlg::ConnectButtons() {
 
 void COptionDlg::OnHelp() {
     if (helpService != nullptr) helpService->ShowTopic(HelpTopic());
+}
+
+void COptionDlg::setVisible(bool visible) {
+    if (visible && !dressed_) {
+        dressed_ = true;
+        DressAsDialog(*this);
+    }
+    QDialog::setVisible(visible);
 }
 
 void COptionDlg::showEvent(QShowEvent* event) {

@@ -27,6 +27,8 @@ public:
 
     // OK: reads the controls back, then closes only if every check passed.
     void accept() override;
+    // The first show dresses the finished form as a dialog of its parent.
+    void setVisible(bool visible) override;
 
 public slots:
     // The dialog's help command (its Help button and F1).
@@ -46,4 +48,5 @@ protected:
 private:
     int resourceId_;
     bool loaded_ = false;
+    bool dressed_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "base/StringTable.h"
+#include "base/qt/DialogFrame.h"
 #include "base/qt/QtText.h"
 
 namespace {
@@ -24,5 +25,6 @@ void ShowMessageBox(QWidget* parent, std::string_view text, MessageIcon icon) {
     QMessageBox box(BoxIcon(icon), ToQString(LoadString(StringId::ProgramTitle)), ToQString(text), QMessageBox::Ok,
                     parent);
     box.setWindowModality(Qt::ApplicationModal);
+    DressAsDialog(box);
     box.exec();
 }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "base/qt/DialogControls.h"
+#include "base/qt/DialogFrame.h"
 #include "engine/qt/ImageResources.h"
 #include "ui_100.h"
 
@@ -20,9 +21,9 @@ void ShowAboutBox(QWidget* parent) {
     QDialog box(parent);
     Ui::AboutBox form;
     form.setupUi(&box);
-    box.setWindowFlags(box.windowFlags() & ~Qt::WindowContextHelpButtonHint);
     EnsureImageResources();
     form.programIcon->setPixmap(QIcon(QStringLiteral(":/icons/2.png")).pixmap(kIconSide));
     if (auto* ok = DialogControl(box, 1)) QObject::connect(ok, &QAbstractButton::clicked, &box, &QDialog::accept);
+    DressAsDialog(box);
     box.exec();
 }

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "base/StringTable.h"
+#include "base/qt/DialogFrame.h"
 #include "base/qt/FileDialogLook.h"
 #include "base/qt/MessageBox.h"
 #include "base/qt/QtText.h"
@@ -88,6 +89,7 @@ SaveAnswer QtDocumentUi::AskSaveChanges(std::string_view question) {
     box.button(QMessageBox::Cancel)->setText(ToQString(kCancelText));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
+    DressAsDialog(box);
     switch (box.exec()) {
     case QMessageBox::Yes: return SaveAnswer::Yes;
     case QMessageBox::No: return SaveAnswer::No;

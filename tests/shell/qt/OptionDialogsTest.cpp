@@ -22,6 +22,8 @@
 #include "base/MemorySettingsStore.h"
 #include "base/SettingsKeys.h"
 #include "base/qt/DialogControls.h"
+#include "base/qt/DialogFrame.h"
+#include "base/qt/MessageBox.h"
 #include "engine/qt/CBlockView.h"
 #include "shell/qt/AboutBox.h"
 #include "shell/qt/CControlDlg.h"
@@ -186,6 +188,15 @@ public:
     std::vector<int> topics;
 };
 
+// A dialog of the main window as the window manager is asked to show it: no
+// minimise or maximise box, a fixed size, and its whole title in the caption.
+void ExpectDressedAsDialog(const QWidget& dialog) {
+    EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint))
+        << dialog.windowTitle().toStdString();
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << dialog.windowTitle().toStdString();
+    EXPECT_GE(dialog.width(), TitleBarWidth(dialog.windowTitle(), dialog)) << dialog.windowTitle().toStdString();
+}
+
 TEST(OptionDialogHelpTest, EachDialogHasItsTitleAndOkCancelHelpAndAsksForItsTopic) {
     RecordingHelp help;
     COptionDlg::SetHelpService(&help);
@@ -208,6 +219,7 @@ TEST(OptionDialogHelpTest, EachDialogHasItsTitleAndOkCancelHelpAndAsksForItsTopi
         Button(*dialog, 115).click();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         EXPECT_EQ(help.topics, (std::vector<int>{topic, topic})) << dialog->ResourceId();
+        ExpectDressedAsDialog(*dialog);
         dialog->hide();
     }
     COptionDlg::SetHelpService(nullptr);
@@ -228,9 +240,21 @@ TEST(AboutBoxTest, ShowsTheProgramAndClosesOnEsc) {
         EXPECT_TRUE(texts.contains("Version 4.21"));
         EXPECT_TRUE(hasIcon);
         EXPECT_EQ(Button(box, 1).text(), "OK");
+        ExpectDressedAsDialog(box);
         QTest::keyClick(&box, Qt::Key_Escape);
     });
     ShowAboutBox(nullptr);
+    EXPECT_TRUE(looked);
+}
+
+TEST(MessageBoxTest, AShortMessageStillShowsTheWholeTitle) {
+    bool looked = false;
+    WhenDialogOpens([&looked](QWidget& box) {
+        looked = true;
+        ExpectDressedAsDialog(box);
+        QTest::keyClick(&box, Qt::Key_Escape);
+    });
+    ShowMessageBox(nullptr, "GAME OVER", MessageIcon::Information);
     EXPECT_TRUE(looked);
 }
 }  // namespace
