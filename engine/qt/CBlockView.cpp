@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "base/qt/MessageBox.h"
+#include "engine/AwayPause.h"
 #include "engine/BallSprite.h"
 #include "engine/DrawGeometry.h"
 #include "engine/GameSettings.h"
@@ -113,6 +114,10 @@ void CBlockView::RunCommand(ViewCommand command) {
     // The editor's hold on the mouse ends with the editor.
     if (!InEditor()) capture_ = false;
     AfterSessionChange();
+}
+
+void CBlockView::OnAwayFromGame() {
+    if (PauseWhileAway(session_)) AfterSessionChange();
 }
 
 void CBlockView::AfterSessionChange() {

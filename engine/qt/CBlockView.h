@@ -74,6 +74,8 @@ public:
 
     bool IsCommandEnabled(ViewCommand command) const;
     void RunCommand(ViewCommand command);
+    // The player has turned to another program: a ball in flight pauses.
+    void OnAwayFromGame();
 
     // What the commands' rules see of the session, its stage set and the
     // editor's history.

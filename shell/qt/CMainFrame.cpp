@@ -119,6 +119,11 @@ CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, Setti
     connect(view_, &CBlockView::sessionStateChanged, commands_, &CommandTable::Refresh);
     connect(view_, &CBlockView::editStateChanged, commands_, &CommandTable::Refresh);
     connect(statusBar_, &GameStatusBar::stageShown, commands_, &CommandTable::Refresh);
+    // The program's own dialogs and boxes keep it the active one; only another
+    // program taking the focus makes it inactive.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive) view_->OnAwayFromGame();
+    });
     commands_->Refresh();
 }
 

@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "engine/AwayPause.h"
 #include "engine/SessionMouse.h"
 #include "engine/SessionStageSetView.h"
 #include "tests/engine/SessionFixture.h"
@@ -50,4 +51,26 @@ TEST_F(ViewCommandsTest, ButtonsOutsideTheEditorTakeOverTheDemonstrationOrDoNoth
     PressLeftOutsideEditor(session);
     EXPECT_EQ(session.ballState, before);
     EXPECT_EQ(session.mode, GameMode::Editor);
+}
+
+TEST_F(ViewCommandsTest, TurningToAnotherProgramPausesOnlyABallInFlightInPlay) {
+    session.LaunchBall();
+    ASSERT_EQ(session.ballState, BallState::InFlight);
+    EXPECT_TRUE(PauseWhileAway(session));
+    EXPECT_EQ(session.ballState, BallState::Paused);
+    EXPECT_FALSE(PauseWhileAway(session)) << "paused already";
+    EXPECT_EQ(session.ballState, BallState::Paused);
+    EXPECT_TRUE(RunViewCommand(ViewCommand::Pause, session));
+    EXPECT_EQ(session.ballState, BallState::InFlight) << "Esc goes on as after any pause";
+
+    session.ballState = BallState::Serving;
+    EXPECT_FALSE(PauseWhileAway(session)) << "a ball on the paddle waits anyway";
+    EXPECT_EQ(session.ballState, BallState::Serving);
+
+    for (const GameMode mode : {GameMode::Demo, GameMode::Editor}) {
+        session.ChooseMode(mode);
+        session.ballState = BallState::InFlight;
+        EXPECT_FALSE(PauseWhileAway(session));
+        EXPECT_EQ(session.ballState, BallState::InFlight) << "the demonstration goes on";
+    }
 }

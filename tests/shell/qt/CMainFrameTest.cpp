@@ -149,6 +149,17 @@ TEST_F(CMainFrameTest, TheWindowIsMadeAtItsStoredPlaceAndFittedSize) {
     EXPECT_EQ(frame.width(), 768);
 }
 
+TEST_F(CMainFrameTest, AnotherProgramTakingTheFocusPausesABallInFlight) {
+    CMainFrame& frame = StartFrame();
+    Press(Qt::Key_Space, Qt::NoModifier);
+    ASSERT_EQ(Session().ballState, BallState::InFlight);
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_EQ(Session().ballState, BallState::Paused);
+    EXPECT_TRUE(frame.Commands().Action(CommandId::Pause)->isChecked());
+    Press(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_EQ(Session().ballState, BallState::InFlight) << "Esc goes on";
+}
+
 TEST_F(CMainFrameTest, TheZoomCommandRefitsTheWindowOnOkAndWritesNothingOnCancel) {
     CMainFrame& frame = StartFrame();
     const QSize before = frame.size();

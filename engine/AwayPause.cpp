@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Vantrosk
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "engine/AwayPause.h"
+
+#include "engine/GameSession.h"
+
+bool PauseWhileAway(GameSession& session) {
+    if (session.mode != GameMode::Play || session.ballState != BallState::InFlight) return false;
+    session.TogglePause();
+    return true;
+}
