@@ -83,8 +83,11 @@ bool Document::DoSave(std::optional<std::string> path) {
 }
 
 std::string Document::SuggestedSaveName() const {
-    if (!m_strPathName.empty()) return m_strPathName;
-    return m_strTitle + std::string(DocumentTexts::kDefaultExtension);
+    const std::string name =
+        m_strPathName.empty() ? m_strTitle + std::string(DocumentTexts::kDefaultExtension) : m_strPathName;
+    const std::string path = Files().FullPathOf(name);
+    if (Files().CanCreateFilesIn(DirectoryOf(path))) return name;
+    return Files().DocumentsFolder() + FileNameOf(path).value_or(path);
 }
 
 bool Document::TakeContentsDiscarded() {

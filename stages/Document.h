@@ -75,6 +75,9 @@ protected:
     void DiscardContents();
 
 private:
+    // What Save As offers: the set's own file, or a new set's name in the
+    // working folder; in the user's documents folder when the user cannot
+    // write beside it.
     std::string SuggestedSaveName() const;
 
     DocumentServices m_services;

@@ -41,4 +41,12 @@ public:
     // path remembered for the next start works from anywhere. An empty path
     // stays empty: it names no file.
     virtual std::string FullPathOf(const std::string& path) = 0;
+
+    // Whether the user may create files in the folder (a path ending in the
+    // separator): the sets that come with the program lie where only the
+    // system may write.
+    virtual bool CanCreateFilesIn(const std::string& folder) = 0;
+    // Where the user keeps documents, ending in the separator: the desktop's
+    // documents folder, or the home folder where there is none.
+    virtual std::string DocumentsFolder() = 0;
 };

@@ -4,8 +4,11 @@
 
 #include "stages/qt/QtDocumentFiles.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "stages/posix/SafeFiles.h"
 
@@ -20,4 +23,14 @@ FileWriteResult QtDocumentFiles::ReplaceFile(const std::string& path, std::strin
 std::string QtDocumentFiles::FullPathOf(const std::string& path) {
     if (path.empty()) return {};
     return QDir::cleanPath(QFileInfo(QString::fromStdString(path)).absoluteFilePath()).toStdString();
+}
+
+bool QtDocumentFiles::CanCreateFilesIn(const std::string& folder) {
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string QtDocumentFiles::DocumentsFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return QDir::cleanPath(folder).toStdString() + '/';
 }

@@ -13,4 +13,6 @@ public:
     FileReadResult ReadFile(const std::string& path, std::size_t maxBytes) override;
     FileWriteResult ReplaceFile(const std::string& path, std::string_view bytes) override;
     std::string FullPathOf(const std::string& path) override;
+    bool CanCreateFilesIn(const std::string& folder) override;
+    std::string DocumentsFolder() override;
 };

@@ -8,6 +8,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ public:
         if (path.empty() || path.front() == '/') return path;
         return kWorkingDirectory + path;
     }
+    bool CanCreateFilesIn(const std::string& folder) override { return !readOnlyFolders.contains(folder); }
+    std::string DocumentsFolder() override { return "/home/player/Documents/"; }
+
+    std::set<std::string> readOnlyFolders;
 };
 
 // Records what the user would see, as short lines, and answers from a script.

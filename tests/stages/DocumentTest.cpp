@@ -118,6 +118,19 @@ TEST_F(DocumentTest, SavingASetThatHasNoFileAsksForOne) {
     EXPECT_FALSE(doc.IsModified());
 }
 
+TEST_F(DocumentTest, SaveAsOffersTheDocumentsFolderWhereTheUserCannotWriteBesideTheSet) {
+    OpenAndModifyA();
+    ASSERT_FALSE(commands.FileSaveAs());
+    EXPECT_EQ(ui.log.back(), "save as dialog: /sets/a.blc");
+
+    files.readOnlyFolders = {"/sets/", FakeDocumentFiles::kWorkingDirectory};
+    ASSERT_FALSE(commands.FileSaveAs());
+    EXPECT_EQ(ui.log.back(), "save as dialog: /home/player/Documents/a.blc") << "a set that came with the program";
+    ASSERT_TRUE(commands.FileNew());
+    ASSERT_FALSE(commands.FileSaveAs());
+    EXPECT_EQ(ui.log.back(), "save as dialog: /home/player/Documents/無題.blc");
+}
+
 TEST_F(DocumentTest, SaveAsStoresTheBestScoreUnderTheOldTitleAndKeepsItForTheNew) {
     OpenAndModifyA();
     session.highScore = 900;
