@@ -12,3 +12,8 @@ add_test(NAME blctool.hostile_files
 add_test(NAME blctool.thumbnail
   COMMAND ${CMAKE_SOURCE_DIR}/tests/tools/thumbnail.sh $<TARGET_FILE:blctool>
     ${CMAKE_BINARY_DIR}/bin/SYSTEM.BLC ${CMAKE_SOURCE_DIR})
+
+# blctool playtest as a stage designer reads it: slow endings, long waits,
+# time limits and the mean over seeds.
+add_test(NAME blctool.playtest
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/tools/playtest.sh $<TARGET_FILE:blctool>)

@@ -11,13 +11,51 @@
 #include "tools/blctool/HeadlessPlatform.h"
 
 namespace {
-// The session hands the ball step's outcome to its own handling only; the
-// playtest watches it through the stepper seam. One stage plays at a time.
-StepOutcome lastOutcome = StepOutcome::BallInPlay;
+// The breakable blocks still standing, so that a step that lowers the count
+// can tell which ones fell.
+class StandingBlocks {
+public:
+    explicit StandingBlocks(const CBlockDoc& doc) : doc_(doc) {
+        for (int row = 0; row < kGridRows; ++row)
+            for (int column = 0; column < kGridColumns; ++column) standing_[row][column] = Breakable(column, row);
+    }
+
+    void RecordFallen(int tick, std::vector<Knockout>& knockouts) {
+        for (int row = 0; row < kGridRows; ++row)
+            for (int column = 0; column < kGridColumns; ++column)
+                if (standing_[row][column] && !Breakable(column, row)) {
+                    standing_[row][column] = false;
+                    knockouts.push_back({tick, {row, column}});
+                }
+    }
+
+private:
+    bool Breakable(int column, int row) const {
+        const std::int8_t cell = doc_.Cell(column, row);
+        return (cell & BlockAlive) != 0 && (cell & ~BlockAlive) != BlockKind::Gold;
+    }
+
+    const CBlockDoc& doc_;
+    bool standing_[kGridRows][kGridColumns]{};
+};
+
+// The session hands the ball step's outcome to its own handling only, and a
+// cleared stage moves the document on to the next one at once; the playtest
+// watches each step through the stepper seam, while the stage is still the
+// one played. One stage plays at a time.
+struct StepWatch {
+    StepOutcome outcome = StepOutcome::BallInPlay;
+    int tick = 0;
+    StandingBlocks* standing = nullptr;
+    std::vector<Knockout>* knockouts = nullptr;
+};
+StepWatch watch;
 
 StepOutcome ObservedStepBall(GameSession& session) {
-    lastOutcome = StepBall(session);
-    return lastOutcome;
+    const int blocksBefore = session.blocksLeft;
+    watch.outcome = StepBall(session);
+    if (session.blocksLeft != blocksBefore) watch.standing->RecordFallen(watch.tick, *watch.knockouts);
+    return watch.outcome;
 }
 }  // namespace
 
@@ -31,19 +69,21 @@ StageOutcome PlayStage(CBlockDoc& doc, int stage, const PlaytestOptions& options
 
     doc.m_nStage = stage;
     session.StartGame();
+    StandingBlocks standing(doc);
     StageOutcome outcome;
+    watch = {StepOutcome::BallInPlay, 0, &standing, &outcome.knockouts};
     while (outcome.ticks < options.maxTicks) {
         // The player launches every served ball at once.
         if (session.ballState == BallState::Serving) session.LaunchBall();
         platform.PointAt(player.PaddleTargetFor(session));
-        lastOutcome = StepOutcome::BallInPlay;
+        watch.outcome = StepOutcome::BallInPlay;
+        watch.tick = ++outcome.ticks;
         session.OnGameTick(GameSession::kTimerId);
-        ++outcome.ticks;
-        if (lastOutcome == StepOutcome::BallLost) {
+        if (watch.outcome == StepOutcome::BallLost) {
             ++outcome.ballsLost;
             session.ballsLeft = GameSession::kStartingBalls;  // never game over
         }
-        if (lastOutcome == StepOutcome::StageCleared) {
+        if (watch.outcome == StepOutcome::StageCleared) {
             outcome.cleared = true;
             outcome.score = session.score;
             return outcome;

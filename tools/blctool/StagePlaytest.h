@@ -5,6 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+#include "stages/SealedBlocks.h"
 
 class CBlockDoc;
 
@@ -15,12 +18,19 @@ struct PlaytestOptions {
     bool demo = false;     // the demonstration's autopilot instead of the skilled player
 };
 
+// A block the ball knocked out, and the tick that did it.
+struct Knockout {
+    int tick = 0;
+    CellAddress cell;
+};
+
 struct StageOutcome {
     bool cleared = false;
     int ticks = 0;  // ticks played, up to and including the clearing one
     std::uint16_t score = 0;
     int blocksLeft = 0;  // when not cleared
     int ballsLost = 0;
+    std::vector<Knockout> knockouts;  // in the order the blocks fell (row-major within a tick)
 };
 
 // Plays one stage of the set headless, with the real session and ball step,
