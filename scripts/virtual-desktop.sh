@@ -88,6 +88,8 @@ case $wm in
 esac
 
 export VIRTUAL_DESKTOP_WM=$wm
+# Qt programs show on this screen, even when the caller runs them headless.
+export QT_QPA_PLATFORM=xcb
 status=0
 "$@" || status=$?
 exit "$status"

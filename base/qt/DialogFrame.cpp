@@ -8,8 +8,9 @@
 
 #include <QBoxLayout>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
-#include <QGridLayout>
+#include <QMessageBox>
 #include <QSpacerItem>
 
 namespace {
@@ -18,12 +19,13 @@ constexpr double kTitlePointSize = 11.0;
 // on each side of a centred title.
 constexpr int kDecorationWidth = 2 * 3 * 28;
 
-// Message boxes lay out a grid whose widest row sets their width; a row of
-// no height as wide as the title widens it.
-void WidenGrid(QGridLayout& grid, int width) {
-    const QMargins margins = grid.contentsMargins();
-    grid.addItem(new QSpacerItem(width - margins.left() - margins.right(), 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
-                 grid.rowCount(), 0, 1, grid.columnCount());
+// A message box lays itself out again whenever its icon or style changes,
+// but keeps its buttons' row, which spans its whole width.
+void WidenMessageBox(QMessageBox& box, int width) {
+    auto* buttons = box.findChild<QDialogButtonBox*>();
+    if (buttons == nullptr) return;
+    const QMargins margins = box.layout()->contentsMargins();
+    buttons->setMinimumWidth(width - margins.left() - margins.right());
 }
 
 // The forms lay out a row of their contents and a column of buttons; the
@@ -49,6 +51,6 @@ void DressAsDialog(QDialog& dialog) {
     if (layout == nullptr) return;
     dialog.ensurePolished();
     const int width = TitleBarWidth(dialog.windowTitle(), dialog);
-    if (auto* grid = qobject_cast<QGridLayout*>(layout)) WidenGrid(*grid, width);
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) WidenMessageBox(*box, width);
     else if (auto* row = qobject_cast<QBoxLayout*>(layout)) WidenRow(*row, width);
 }
