@@ -53,7 +53,7 @@ start() {
   game=$!
   pids+=("$game")
   window=
-  for _ in $(seq 150); do
+  for _ in $(seq 600); do
     window=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | head -1 || true)
     [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
     sleep 0.1

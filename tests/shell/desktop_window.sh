@@ -45,13 +45,13 @@ fresh_home() {
 }
 stored() { sed -n "s/^$1=//p" "$(settings)"; }
 
-# Starts the game and waits until the manager has framed its window; sets
-# window. The frame's extents are read once they are set and steady.
+# Starts the game and waits until the manager has framed its window (up to a
+# minute: a sanitized build on a busy machine starts slowly); sets window.
 start() {
   HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" "$program" >"$work/game.log" 2>&1 &
   game=$!
   window=
-  for _ in $(seq 150); do
+  for _ in $(seq 600); do
     window=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | head -1 || true)
     [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
     sleep 0.1
