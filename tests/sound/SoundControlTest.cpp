@@ -254,15 +254,25 @@ TEST_F(MissingMusicTest, ChoosingFreelyOpensTheMusicFilesDialogAndEndsTheCheck) 
 }
 
 TEST_F(MissingMusicTest, CancelStoresNoMusicAndLaterChecksPassOver) {
-    ui.answers = {MusicNotFoundChoice::Cancel, 0, MusicNotFoundChoice::SetDefault};
+    ui.answers = {MusicNotFoundChoice::Cancel, MusicNotFoundChoice::SetDefault, MusicNotFoundChoice::Cancel};
     sound.CheckMusicFiles();
     EXPECT_EQ(Stored(0), "");
-    EXPECT_EQ(Stored(1), "") << "a closed dialog counts as cancel";
-    EXPECT_EQ(Stored(2), "/opt/zembro/BLOCKEND.MID");
+    EXPECT_EQ(Stored(1), "/opt/zembro/BLOCKPLY.MID");
+    EXPECT_EQ(Stored(2), "");
 
     log.clear();
     sound.CheckMusicFiles();
     sound.PlayMusic(MusicScene::Demo);
     EXPECT_THAT(log, IsEmpty());
+}
+// The program told to end while a question is open (a signal, the
+// session's end) ends the dialog without an answer: that is no cancel.
+TEST_F(MissingMusicTest, AQuestionEndedByTheProgramsEndStoresNothingAndAsksNoMore) {
+    ui.answers = {MusicNotFoundChoice::SetDefault, MusicNotFoundChoice::Unanswered};
+    sound.CheckMusicFiles();
+    EXPECT_THAT(log, ElementsAre("ask デモ音楽 /gone/0.mid", "ask プレイ音楽 /gone/1.mid"));
+    EXPECT_EQ(Stored(0), "/opt/zembro/BLOCKDEM.MID") << "answered before the end";
+    EXPECT_EQ(Stored(1), "/gone/1.mid");
+    EXPECT_EQ(Stored(2), "/gone/2.mid");
 }
 }  // namespace

@@ -10,6 +10,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -17,11 +18,13 @@
 #include <gmock/gmock.h>
 
 #include <QTest>
+#include <QTimer>
 
 #include "sound/SoundWorkLog.h"
 #include "sound/qt/FluidSynthMusicDevice.h"
 #include "sound/qt/SoundOutputProbe.h"
 #include "tests/shell/qt/StartedApp.h"
+#include "tests/stages/qt/ChildProcess.h"
 
 namespace {
 using SoundStartupTest = StartedApp;
@@ -101,5 +104,34 @@ TEST(SoundOutputProbeTest, ANamedServerCountsWhileItListensAndWithoutOutputThere
     }
     if (previous != nullptr) ::setenv("PULSE_SERVER", saved.c_str(), 1);
     else ::unsetenv("PULSE_SERVER");
+}
+// Three tunes that are gone, and a signal while the start-up asks about
+// the first: the program ends, and the tunes stay as they were, to be
+// asked about at the next start.
+TEST_F(SoundStartupTest, ASignalWhileTheMusicCheckAsksStoresNothingOfIt) {
+    const std::string ended = ChildProcess::Run([this] {
+        WriteSet("bin/SYSTEM.BLC");
+        // A server as far as the start-up's look can tell, so music starts on.
+        const std::string socket = dir.filePath("native").toStdString();
+        ListeningSocket server(socket);
+        ::setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
+        settings.WriteInt(Settings::kSection, Settings::kSound, 1);
+        const auto gone = [](int slot) { return "/gone/" + std::to_string(slot) + ".mid"; };
+        for (int slot = 0; slot < kMusicSceneCount; ++slot)
+            settings.WriteString(Settings::kSection, Settings::kMusicKeys[slot], gone(slot));
+
+        bool asked = false;
+        QTimer::singleShot(0, [&asked] {
+            asked = QApplication::activeModalWidget() != nullptr;
+            std::raise(SIGTERM);
+        });
+        auto app = Start();
+        if (!asked) return ChildProcess::Failed("no question was open when the signal came");
+        if (started) return ChildProcess::Failed("the program went on after the signal");
+        for (int slot = 0; slot < kMusicSceneCount; ++slot)
+            if (Stored(Settings::kMusicKeys[slot]) != gone(slot)) return ChildProcess::Failed("a tune was changed");
+        return 0;
+    });
+    EXPECT_EQ(ended, "exit 0");
 }
 }  // namespace
