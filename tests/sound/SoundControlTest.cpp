@@ -169,6 +169,28 @@ TEST_F(SoundControlTest, AFileThatWillNotOpenIsSilenceButADeviceFailureIsToldAnd
     EXPECT_TRUE(session.musicEnabled);
 }
 
+// Music that a failure turned off is stored off at once and the switches
+// shown again, so that neither the button nor the next start says it is on:
+// the toggle's or the Sound dialog's save came before the failure.
+TEST_F(SoundControlTest, MusicTurnedOffByAFailureIsStoredOffAndShownAtOnce) {
+    AttachWithMusic();
+    sound.OnSwitchesChanged([this] { log.push_back("switches shown"); });
+    settings.WriteInt(Settings::kSection, Settings::kSound, 3);
+    sound.PlayMusic(MusicScene::Play);
+    log.clear();
+    device.FailLate(4);
+    EXPECT_THAT(log, ElementsAre("close", "switches shown", "message device error 4")) << "off before the box";
+    EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 2);
+
+    session.musicEnabled = true;
+    settings.WriteInt(Settings::kSection, Settings::kSound, 3);
+    device.statusError = 4;
+    log.clear();
+    sound.PlayMusic(MusicScene::Play);
+    EXPECT_THAT(log, ElementsAre("open /music/1.mid", "status", "message device error 4", "close", "switches shown"));
+    EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 2);
+}
+
 TEST_F(SoundControlTest, MusicToggleStopsOrChecksAndRestartsForTheModeAndSaves) {
     AttachWithMusic();
     session.mode = GameMode::Demo;
