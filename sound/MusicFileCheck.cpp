@@ -55,9 +55,13 @@ private:
             // The dialog sets the files itself; the later scenes wait for the next check.
             ui_.ShowMusicFilesDialog();
             return false;
-        default:
+        case MusicNotFoundChoice::Cancel:
             Store(slot, "");
             return true;
+        default:
+            // Unanswered: the program is ending. Nobody chose to silence
+            // this scene or the later ones, so nothing is stored for them.
+            return false;
         }
     }
 

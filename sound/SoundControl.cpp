@@ -48,8 +48,7 @@ void SoundControl::FailMusic(MusicDevice::Error error) {
     MusicDevice& device = *services_.musicDevice;
     game_.ShowSoundMessage(device.ErrorText(error), MessageIcon::Exclamation);
     device.Close(MusicDevice::CloseMode::NoWait);
-    // Off until the user turns it on again, so the failure is told once.
-    game_.SetMusicOn(false);
+    TurnMusicOffAfterFailure();
 }
 
 void SoundControl::FailMusicLate(MusicDevice::Error error) {
@@ -60,8 +59,18 @@ void SoundControl::FailMusicLate(MusicDevice::Error error) {
     // Off before the box: the ticks that go on behind it must not ask again.
     MusicDevice& device = *services_.musicDevice;
     device.Close(MusicDevice::CloseMode::NoWait);
-    game_.SetMusicOn(false);
+    TurnMusicOffAfterFailure();
     game_.ShowSoundMessage(device.ErrorText(error), MessageIcon::Exclamation);
+}
+
+void SoundControl::TurnMusicOffAfterFailure() {
+    // Off until the user turns it on again, so the failure is told once. The
+    // command that turned it on has stored it on and shown its button
+    // pressed already (the failure came after it, or later still): both
+    // are put right, lest the button and the next start say music is on.
+    game_.SetMusicOn(false);
+    SaveSoundSettings();
+    if (switchesChanged_) switchesChanged_();
 }
 
 void SoundControl::StopMusic() {

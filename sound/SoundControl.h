@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "sound/MusicDevice.h"
@@ -63,12 +64,19 @@ public:
     // "Sound" from the two switches as they stand, then the seven effect paths.
     void SaveSoundSettings();
 
+    // Called when the sound itself, not a command, changed a switch (a
+    // failure turned music off), so that the buttons are shown again.
+    void OnSwitchesChanged(std::function<void()> changed) { switchesChanged_ = std::move(changed); }
+
 private:
     void FailMusic(MusicDevice::Error error);
     void FailMusicLate(MusicDevice::Error error);
+    // Music off for the rest of the run, stored so and shown so.
+    void TurnMusicOffAfterFailure();
 
     SoundGame& game_;
     SettingsStore& settings_;
     Services services_;
     bool deviceOpen_ = false;
+    std::function<void()> switchesChanged_;
 };

@@ -34,6 +34,9 @@ private:
 
 bool CBlockDoc::OnNewDocument() {
     if (!Document::OnNewDocument()) return false;
+    // A set nobody has played has no best score; the old set's was stored
+    // under its own title as it was left.
+    if (View() != nullptr) View()->SetHighScore(0);
     RestartAtFirstStage();
     return true;
 }

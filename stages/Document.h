@@ -51,8 +51,9 @@ public:
     virtual bool OnOpenDocument(const std::string& path) = 0;
     virtual bool OnSaveDocument(const std::string& path) = 0;
     virtual bool CanCloseFrame();
-    // Save As to another file, just before the document takes that file's
-    // path and title: what is kept under the old title is stored now.
+    // Save As to another file or a new untitled document, just before the
+    // document takes the new title: what is kept under the old title is
+    // stored now.
     virtual void OnLeavingTitle() {}
 
     // Before modified contents are replaced or the program ends: asks whether

@@ -51,6 +51,9 @@ bool DocumentCommands::Open(std::string_view path) {
 }
 
 void DocumentCommands::ReplaceWithUntitled() {
+    // What the old set keeps under its title (its best score) is stored
+    // before the title goes.
+    doc_->OnLeavingTitle();
     doc_->SetTitle(std::string(DocumentTexts::kUntitled));
     doc_->OnNewDocument();
 }

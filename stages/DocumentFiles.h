@@ -9,7 +9,8 @@
 #include <string_view>
 
 // Why a file could not be read or written, as far as the platform can tell.
-enum class FileProblem { Unknown, NotFound, AccessDenied, BadPath, DiskFull };
+// UntrustedLink: the path is a link that another user made, not followed.
+enum class FileProblem { Unknown, NotFound, AccessDenied, BadPath, DiskFull, UntrustedLink };
 
 struct FileReadResult {
     enum class Status { Read, CannotOpen, ReadFailed };

@@ -32,6 +32,7 @@ inline constexpr std::string_view kSaveFailed = "ﾄﾞｷｭﾒﾝﾄの保存�
 inline constexpr std::string_view kFileNotFound = "ﾌｧｲﾙ %1 が見つかりません。";
 inline constexpr std::string_view kAccessDenied = "ﾌｧｲﾙ %1 にｱｸｾｽできません。";
 inline constexpr std::string_view kDiskFull = "ﾃﾞｨｽｸがいっぱいのため、%1 を保存できません。";
+inline constexpr std::string_view kUntrustedLink = "ﾌｧｲﾙ %1 は他のﾕｰｻﾞｰのﾘﾝｸのため、保存できません。";
 }  // namespace DocumentTexts
 
 // The text of the load-failure report for a file that could not be read.

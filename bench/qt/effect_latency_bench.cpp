@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     file.close();
 
     AudioOutput output;
-    if (!output.Open()) {
+    if (output.Open() != AudioOutput::OpenResult::Open) {
         std::puts("effect latency: no sound output");
         return 0;
     }

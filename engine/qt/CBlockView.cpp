@@ -85,6 +85,8 @@ void CBlockView::AttachSound(EffectPaths& effects, const std::string& programDir
     // Decoded once the window is up: the player needs none of them to see it.
     QTimer::singleShot(0, this, [this, effectFiles] { effectPlayer_->Preload(effectFiles); });
     sound_.Attach({&effects, &ProgramMusicPaths(), programDir, effectPlayer_.get(), musicDevice_.get(), musicUi_.get()});
+    // A failure that turns music off shows on the toolbar at once.
+    sound_.OnSwitchesChanged([this] { emit sessionStateChanged(); });
     sound_.CheckMusicFiles();
 }
 

@@ -151,7 +151,8 @@ public slots:
     void Redo();
 
 signals:
-    // A command or a button press may have changed the mode or the ball's state.
+    // A command or a button press may have changed the mode or the ball's
+    // state, or a sound failure the music switch.
     void sessionStateChanged();
     // The set, its current stage or the editor's history changed: the
     // editor's commands may be enabled or marked differently.

@@ -9,6 +9,7 @@
 #include "sound/SoundWorkLog.h"
 #include "sound/qt/FluidSynthLibrary.h"
 #include "sound/qt/PulseStream.h"
+#include "sound/qt/SoundOutputProbe.h"
 
 namespace {
 // Without a sound server, ALSA through FluidSynth's driver.
@@ -32,7 +33,7 @@ fluid_settings_t* AudioOutput::NewSettings() {
     return settings;
 }
 
-AudioOutput::AudioOutput() = default;
+AudioOutput::AudioOutput(Clock clock) : clock_(std::move(clock)) {}
 
 AudioOutput::~AudioOutput() {
     stream_.reset();
@@ -46,22 +47,33 @@ fluid_settings_t* AudioOutput::Settings() {
     return settings_;
 }
 
-bool AudioOutput::Open() {
+AudioOutput::OpenResult AudioOutput::Open() {
     std::lock_guard lock(openMutex_);
-    if (openTried_) return IsOpenLocked();
-    openTried_ = true;
+    if (driver_ != nullptr || (stream_ != nullptr && !stream_->Lost())) return OpenResult::Open;
+    // A stream whose server went away carries nothing; a new one may.
+    stream_.reset();
+    if (!retry_.MayTry(clock_())) return OpenResult::NotTried;
     SoundWorkLog::Note("open output");
     // The server's own stream is filled in large requests on one thread of
     // its library; FluidSynth's driver for it adds a second thread and
     // writes in small pieces, at several times the cost.
-    stream_ = PulseStream::Open(kSampleRate, &AudioOutput::RenderStereo, this);
-    if (stream_ == nullptr && Settings() != nullptr) {
+    stream_ = PulseStream::Open(kSampleRate, &AudioOutput::RenderStereo, &AudioOutput::OnStreamLost, this);
+    // The fallback is tried only where it has a device to open: its library
+    // would otherwise fill the error output at every retry.
+    if (stream_ == nullptr && PlaybackDevicePresent() && Settings() != nullptr) {
         const FluidSynthLibrary* fluid = FluidSynth();
         fluid->fluid_settings_setstr(settings_, "audio.driver", kFallbackDriver);
         driver_ = fluid->new_fluid_audio_driver2(settings_, &AudioOutput::Render, this);
     }
-    return IsOpenLocked();
+    carrying_ = driver_ != nullptr || stream_ != nullptr;
+    // A loss told between the connection and the line above is not missed.
+    if (stream_ != nullptr && stream_->Lost()) carrying_ = false;
+    return carrying_ ? OpenResult::Open : OpenResult::Failed;
 }
+
+void AudioOutput::OnStreamLost(void* data) { static_cast<AudioOutput*>(data)->carrying_ = false; }
+
+bool AudioOutput::Present() const { return carrying_ || SoundOutputPresent(); }
 
 void AudioOutput::RenderStereo(void* data, int frames, float* left, float* right) {
     float* outputs[] = {left, right};

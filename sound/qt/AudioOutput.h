@@ -4,19 +4,26 @@
 
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <mutex>
 
 #include <fluidsynth.h>
 
+#include "sound/RetryGate.h"
 #include "sound/WaveClip.h"
 
 // The program's one sound output: a stream to the system's sound server
 // (PulseAudio, else ALSA through FluidSynth's audio driver) that carries
 // the music synthesiser and the sound effect on top of it. It is opened the first time either
 // needs it, on the thread that needs it (never the interface's), and stays
-// open; while nothing sounds it plays silence.
+// open; while nothing sounds it plays silence. A server that goes away
+// takes the stream with it; the next effect or tune opens a new one, once
+// the server is back, and a failed open is tried again only every few
+// seconds however often sound is asked for.
 // One stream serves both because Qt Multimedia's own effect player
 // (QSoundEffect, Qt 6.4 on PulseAudio) sounds a file only the first time it
 // is asked and stays silent on every later play.
@@ -25,15 +32,26 @@ class PulseStream;
 class AudioOutput {
 public:
     static constexpr int kSampleRate = 22050;
+    static constexpr std::chrono::seconds kRetryInterval{3};
+    using Clock = std::function<RetryGate::Clock::time_point()>;
 
-    AudioOutput();
+    // The clock times the retries of a failed open.
+    explicit AudioOutput(Clock clock = &RetryGate::Clock::now);
     virtual ~AudioOutput();
     AudioOutput(const AudioOutput&) = delete;
     AudioOutput& operator=(const AudioOutput&) = delete;
 
-    // False when no sound server or device will take the stream; a failed
-    // open is not tried again. Safe from any thread.
-    virtual bool Open();
+    // Open: the output carries sound, as it did or newly opened. Failed: no
+    // sound server or device took it. NotTried: an open failed less than
+    // kRetryInterval ago, so none was tried. Safe from any thread; it may
+    // wait for the server, so never from the interface's.
+    enum class OpenResult { Open, Failed, NotTried };
+    virtual OpenResult Open();
+    // Whether the output carries sound or, by a quick look, could: quick
+    // enough for the interface thread.
+    virtual bool Present() const;
+    // Whether it carries sound now, without opening anything.
+    bool Carrying() const { return carrying_; }
 
     // The settings the synthesiser must be made with, to match the stream;
     // null without FluidSynth. The first call loads the library.
@@ -58,15 +76,17 @@ protected:
 
 private:
     static void RenderStereo(void* data, int frames, float* left, float* right);
+    static void OnStreamLost(void* data);
     void MixClip(int length, int outputCount, float* outputs[]);
-    bool IsOpenLocked() const { return stream_ != nullptr || driver_ != nullptr; }
 
     std::once_flag settingsMade_;
     fluid_settings_t* settings_ = nullptr;
-    std::mutex openMutex_;
+    std::mutex openMutex_;  // the stream and the driver, between the threads that open them
     std::unique_ptr<PulseStream> stream_;
     fluid_audio_driver_t* driver_ = nullptr;
-    bool openTried_ = false;  // once, failed or not
+    std::atomic<bool> carrying_{false};
+    Clock clock_;
+    RetryGate retry_{kRetryInterval};
     std::mutex synthMutex_;  // the synthesiser, between its owner and the stream
     fluid_synth_t* synth_ = nullptr;
     mutable std::mutex clipMutex_;  // the clip, between the user's thread and the stream's

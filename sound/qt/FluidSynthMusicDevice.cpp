@@ -71,15 +71,20 @@ FluidSynthMusicDevice::Error FluidSynthMusicDevice::Open(const std::string& path
 
 FluidSynthMusicDevice::Error FluidSynthMusicDevice::QueryStatus() {
     if (!FileExists(soundFontPath_)) return kNoSoundFont;
+    // With nowhere to send sound (the start-up's look knows it at once)
+    // the music fails here rather than after its play was taken as begun.
+    if (!output_.Present()) return kNoAudioOutput;
     StartSynth();
     return kNoError;
 }
 
 void FluidSynthMusicDevice::StartSynth() {
-    if (loader_.joinable() || loaderPosted_) return;
+    if (loaderRunning_ || loaderPosted_) return;
     {
+        // A synthesiser with an output that carries it needs nothing; one
+        // whose server went away needs the output opened again.
         std::lock_guard lock(playerMutex_);
-        if (synth_ != nullptr) return;
+        if (synth_ != nullptr && output_.Carrying()) return;
     }
     // From the event loop, once the work that asked for music is done: at
     // start-up the loader would otherwise take a core from the first window.
@@ -88,14 +93,28 @@ void FluidSynthMusicDevice::StartSynth() {
         &interfaceThread_,
         [this] {
             loaderPosted_ = false;
-            loader_ = std::thread([this] { LoadSynth(); });
+            if (loader_.joinable()) loader_.join();  // one that has finished
+            loaderRunning_ = true;
+            loader_ = std::thread([this] {
+                LoadSynth();
+                loaderRunning_ = false;
+            });
         },
         Qt::QueuedConnection);
 }
 
 void FluidSynthMusicDevice::LoadSynth() {
     // Only an output that works is worth the SoundFont's memory.
-    if (!output_.Open()) return FailFromLoader(kNoAudioOutput);
+    switch (output_.Open()) {
+    case AudioOutput::OpenResult::Failed: return FailFromLoader(kNoAudioOutput);
+    // An open failed a moment ago: this tune is silent, and the next one tries again.
+    case AudioOutput::OpenResult::NotTried: return;
+    case AudioOutput::OpenResult::Open: break;
+    }
+    {
+        std::lock_guard lock(playerMutex_);
+        if (synth_ != nullptr) return;  // only the output had to come back
+    }
     // The output's thread is running at the normal priority; the load of the
     // library and the SoundFont, some tens of milliseconds of a core just
     // after the window appears, gives way.
@@ -121,11 +140,7 @@ void FluidSynthMusicDevice::LoadSynth() {
 void FluidSynthMusicDevice::FailFromLoader(Error error) {
     QMetaObject::invokeMethod(
         &interfaceThread_,
-        [this, error] {
-            // The loader has finished; the next status query may start another.
-            if (loader_.joinable()) loader_.join();
-            ReportLateFailure(error);
-        },
+        [this, error] { ReportLateFailure(error); },
         Qt::QueuedConnection);
 }
 

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -38,8 +39,10 @@ public:
     FluidSynthMusicDevice& operator=(const FluidSynthMusicDevice&) = delete;
 
     Error Open(const std::string& path) override;
-    // Fails at once when the SoundFont is gone; an output that cannot be
-    // opened or a SoundFont that cannot be read fails late.
+    // Fails at once when the SoundFont is gone or there is nowhere to send
+    // sound; an output that cannot be opened all the same or a SoundFont
+    // that cannot be read fails late. An output whose server went away is
+    // opened again in the background.
     Error QueryStatus() override;
     Error Play() override;
     void Close(CloseMode mode) override;
@@ -62,6 +65,7 @@ private:
     std::string path_;
     std::thread loader_;
     bool loaderPosted_ = false;  // the loader starts from the event loop
+    std::atomic<bool> loaderRunning_{false};
     std::mutex playerMutex_;  // the synthesiser and player, between the user's thread and the loader
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;

@@ -78,8 +78,9 @@ void OutputEffectPlayer::Work() {
             lock.unlock();
             bool decodedNow = false;
             std::shared_ptr<const WaveClip> clip = ClipFor(request.path, &decodedNow);
-            // The output itself remembers an open that failed and is not asked again.
-            const bool canSound = clip != nullptr && output_.Open();
+            // The output opens again once its server is back; until then a
+            // failed open is retried only every few seconds, by the output.
+            const bool canSound = clip != nullptr && output_.Open() == AudioOutput::OpenResult::Open;
             lock.lock();
             const bool late = decodedNow && Clock::now() - request.asked > kLatestStart;
             const bool stillWanted = number == requests_ && !late;

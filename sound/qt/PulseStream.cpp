@@ -11,21 +11,33 @@ constexpr int kBufferedMs = 80;
 constexpr int kRequestMs = 40;
 constexpr std::size_t kFrameBytes = 2 * sizeof(float);
 
-// Both the context and the stream wake whoever waits on the loop when their
-// state changes.
-void Signal(void* loop) { Pulse()->pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0); }
-void OnContextState(pa_context*, void* loop) { Signal(loop); }
-void OnStreamState(pa_stream*, void* loop) { Signal(loop); }
-
 std::uint32_t BytesFor(int rate, int ms) { return static_cast<std::uint32_t>(rate * ms / 1000 * kFrameBytes); }
 }  // namespace
 
-std::unique_ptr<PulseStream> PulseStream::Open(int rate, RenderFunction render, void* data) {
+std::unique_ptr<PulseStream> PulseStream::Open(int rate, RenderFunction render, LostFunction lost, void* data) {
     const PulseLibrary* pulse = Pulse();
     if (pulse == nullptr) return nullptr;
-    std::unique_ptr<PulseStream> stream(new PulseStream(*pulse, render, data));
+    std::unique_ptr<PulseStream> stream(new PulseStream(*pulse, render, lost, data));
     if (!stream->Connect(rate)) return nullptr;
     return stream;
+}
+
+// Both the context and the stream wake whoever waits on the loop when their
+// state changes; a state past help (the server gone) loses the stream.
+void PulseStream::OnContextState(pa_context* context, void* self) {
+    auto* stream = static_cast<PulseStream*>(self);
+    if (!PA_CONTEXT_IS_GOOD(stream->pulse_.pa_context_get_state(context))) stream->MarkLost();
+    stream->pulse_.pa_threaded_mainloop_signal(stream->loop_, 0);
+}
+
+void PulseStream::OnStreamState(pa_stream* playback, void* self) {
+    auto* stream = static_cast<PulseStream*>(self);
+    if (!PA_STREAM_IS_GOOD(stream->pulse_.pa_stream_get_state(playback))) stream->MarkLost();
+    stream->pulse_.pa_threaded_mainloop_signal(stream->loop_, 0);
+}
+
+void PulseStream::MarkLost() {
+    if (!lost_.exchange(true) && tellLost_ != nullptr) tellLost_(data_);
 }
 
 bool PulseStream::Connect(int rate) {
@@ -33,7 +45,7 @@ bool PulseStream::Connect(int rate) {
     if (loop_ == nullptr) return false;
     context_ = pulse_.pa_context_new(pulse_.pa_threaded_mainloop_get_api(loop_), "Zembrovaltine");
     if (context_ == nullptr) return false;
-    pulse_.pa_context_set_state_callback(context_, &OnContextState, loop_);
+    pulse_.pa_context_set_state_callback(context_, &PulseStream::OnContextState, this);
     // No autospawn: a machine without a server has no sound, not a new server.
     if (pulse_.pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
     pulse_.pa_threaded_mainloop_lock(loop_);
@@ -52,7 +64,7 @@ bool PulseStream::Connect(int rate) {
         ready = stream_ != nullptr;
     }
     if (ready) {
-        pulse_.pa_stream_set_state_callback(stream_, &OnStreamState, loop_);
+        pulse_.pa_stream_set_state_callback(stream_, &PulseStream::OnStreamState, this);
         pulse_.pa_stream_set_write_callback(stream_, &PulseStream::OnWritable, this);
         const pa_buffer_attr buffer{static_cast<std::uint32_t>(-1), BytesFor(rate, kBufferedMs),
                                     static_cast<std::uint32_t>(-1), BytesFor(rate, kRequestMs),
@@ -74,12 +86,17 @@ bool PulseStream::Connect(int rate) {
 PulseStream::~PulseStream() {
     if (loop_ != nullptr) {
         pulse_.pa_threaded_mainloop_lock(loop_);
+        // Going away by choice is no loss to tell of.
         if (stream_ != nullptr) {
             pulse_.pa_stream_set_write_callback(stream_, nullptr, nullptr);
+            pulse_.pa_stream_set_state_callback(stream_, nullptr, nullptr);
             pulse_.pa_stream_disconnect(stream_);
             pulse_.pa_stream_unref(stream_);
         }
-        if (context_ != nullptr) pulse_.pa_context_disconnect(context_);
+        if (context_ != nullptr) {
+            pulse_.pa_context_set_state_callback(context_, nullptr, nullptr);
+            pulse_.pa_context_disconnect(context_);
+        }
         pulse_.pa_threaded_mainloop_unlock(loop_);
         pulse_.pa_threaded_mainloop_stop(loop_);
     }

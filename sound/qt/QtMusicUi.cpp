@@ -14,6 +14,8 @@ int QtMusicUi::AskMusicNotFound(const std::string& path, std::string_view sceneN
     CMusicNotFoundDlg dialog;
     dialog.m_strPath = ToQString(path);
     dialog.m_strScene = ToQString(sceneName);
+    // A dialog whose loop the program's end leaves was given no answer:
+    // exec gives the result it starts with, Unanswered.
     return dialog.exec();
 }
 

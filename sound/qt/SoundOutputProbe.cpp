@@ -58,6 +58,8 @@ bool UserServerPresent() {
            SocketListens("/var/run/pulse/native");
 }
 
+}  // namespace
+
 // ALSA's playback devices are named pcmC<card>D<device>p.
 bool PlaybackDevicePresent() {
     std::error_code error;
@@ -68,7 +70,6 @@ bool PlaybackDevicePresent() {
     }
     return false;
 }
-}  // namespace
 
 bool SoundOutputPresent() {
     if (const char* servers = std::getenv("PULSE_SERVER"); servers != nullptr && *servers != '\0')

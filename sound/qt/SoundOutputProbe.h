@@ -10,3 +10,6 @@
 // start-up asks it instead of opening an output; an output that is there
 // but then fails to open is the output's own failure, reported as such.
 bool SoundOutputPresent();
+// Whether the kernel's sound system has a playback device the user may
+// write; without one, its library has nothing to open.
+bool PlaybackDevicePresent();

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
+#include <variant>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -105,13 +106,40 @@ std::string NamePart(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The file a link names, so that saving through a link keeps the link.
-std::string ResolvedTarget(const std::string& path) {
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
-    return path;  // a dangling link: rename replaces the link itself
+// As many links in a row as the kernel itself follows.
+constexpr int kMostLinks = 40;
+
+// What a link names, taken from the link's folder when it is relative.
+std::string LinkText(const std::string& link) {
+    std::string text(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(link.c_str(), text.data(), text.size());
+    if (length <= 0) return {};
+    text.resize(static_cast<std::size_t>(length));
+    return text.front() == '/' ? text : DirectoryPart(link) + '/' + text;
+}
+
+// The file a save to path replaces: path itself, or the file at the end of
+// the links that start there, so that saving through a link keeps the link.
+// Each link is checked before it is followed; the file found is replaced
+// only by rename or an open that follows no link, so a link swapped in
+// afterwards is never written through either.
+std::variant<std::string, WriteOutcome> ReplacedFile(const std::string& path, LinkAtTarget links) {
+    std::string current = path;
+    for (int followed = 0; followed <= kMostLinks; ++followed) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0) return path;  // new, or a dangling link, which is replaced
+        if (!S_ISLNK(info.st_mode)) return current;
+        if (links == LinkAtTarget::Refuse)
+            return WriteOutcome{{WriteStatus::CannotCreate, FileProblem::AccessDenied},
+                                "it is a symbolic link, and nothing is written through one here"};
+        if (info.st_uid != ::geteuid() && info.st_uid != 0)
+            return WriteOutcome{{WriteStatus::CannotCreate, FileProblem::UntrustedLink},
+                                "it is a link that belongs to another user (uid " + std::to_string(info.st_uid) +
+                                    "), who could point it at any file; it is not followed"};
+        current = LinkText(current);
+        if (current.empty()) return path;
+    }
+    return WriteFailure(WriteStatus::CannotCreate, ELOOP);
 }
 
 // What a temporary file's name adds to the target's: a leading dot, and a
@@ -269,15 +297,21 @@ ReadOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes) {
     return {{ReadStatus::Read, FileProblem::Unknown, std::move(bytes)}, {}};
 }
 
-WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes) {
+WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes, LinkAtTarget links) {
     if (path.empty()) return {{WriteStatus::CannotCreate, FileProblem::BadPath}, "the path is empty"};
     IgnoreFileSizeSignal();
-    const std::string target = ResolvedTarget(path);
+    const auto replaced = ReplacedFile(path, links);
+    if (const auto* refused = std::get_if<WriteOutcome>(&replaced)) return *refused;
+    const std::string& target = std::get<std::string>(replaced);
     struct stat old {};
-    if (::stat(target.c_str(), &old) != 0) {
+    if (::lstat(target.c_str(), &old) != 0) {
         if (errno != ENOENT) return WriteFailure(WriteStatus::CannotCreate, errno);
         return WriteAndRename(target, bytes, nullptr);
     }
+    // A link still here leads nowhere, or was put in place since it was
+    // looked at: the new file takes the link's place, and rename writes
+    // through nothing.
+    if (S_ISLNK(old.st_mode)) return WriteAndRename(target, bytes, nullptr);
     if (S_ISDIR(old.st_mode)) return {{WriteStatus::CannotCreate, FileProblem::BadPath}, "it is a directory"};
     if (!S_ISREG(old.st_mode))
         return {{WriteStatus::CannotCreate, FileProblem::AccessDenied}, "it is not a regular file"};

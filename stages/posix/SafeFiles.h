@@ -33,18 +33,31 @@ struct WriteOutcome {
 // block the program, a device may never end.
 ReadOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes);
 
+// What a replacement does with a link at the path it is given.
+enum class LinkAtTarget {
+    // Followed, so that the link stays and the file it names is replaced,
+    // when each link on the way belongs to the user or to root; refused
+    // when one belongs to anyone else, who could point it at any file the
+    // user may write (the kernel's rule for links in shared folders).
+    FollowTrusted,
+    // Refused, whoever made it: for a file written at a path another
+    // program chose, where a link can only be a trap.
+    Refuse,
+};
+
 // Puts the bytes in place of the file's contents or leaves it as it was:
 // they go to a temporary file created exclusively beside the target, reach
 // the disk, and the temporary file is then renamed over the target. A link
-// is followed, so the link stays and the file it names is replaced. A
-// target without write permission is refused. When the folder takes no new
+// is dealt with as `links` says. A target without write permission is
+// refused. When the folder takes no new
 // file but the target itself may be written, the target is written in
 // place instead, all or nothing as well: the size limit and the space are
 // checked first, and the old bytes are put back should the write fail.
 // A write past the process's file-size limit fails instead of ending it.
 // A name too long to take the temporary file's additions gets a shortened
 // temporary name.
-WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes);
+WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes,
+                         LinkAtTarget links = LinkAtTarget::FollowTrusted);
 
 // Puts the bytes in a file that did not exist, in folder, under the first
 // of nameFor(0), nameFor(1), ... that is free; an existing file, or a link

@@ -169,6 +169,28 @@ TEST_F(SoundControlTest, AFileThatWillNotOpenIsSilenceButADeviceFailureIsToldAnd
     EXPECT_TRUE(session.musicEnabled);
 }
 
+// Music that a failure turned off is stored off at once and the switches
+// shown again, so that neither the button nor the next start says it is on:
+// the toggle's or the Sound dialog's save came before the failure.
+TEST_F(SoundControlTest, MusicTurnedOffByAFailureIsStoredOffAndShownAtOnce) {
+    AttachWithMusic();
+    sound.OnSwitchesChanged([this] { log.push_back("switches shown"); });
+    settings.WriteInt(Settings::kSection, Settings::kSound, 3);
+    sound.PlayMusic(MusicScene::Play);
+    log.clear();
+    device.FailLate(4);
+    EXPECT_THAT(log, ElementsAre("close", "switches shown", "message device error 4")) << "off before the box";
+    EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 2);
+
+    session.musicEnabled = true;
+    settings.WriteInt(Settings::kSection, Settings::kSound, 3);
+    device.statusError = 4;
+    log.clear();
+    sound.PlayMusic(MusicScene::Play);
+    EXPECT_THAT(log, ElementsAre("open /music/1.mid", "status", "message device error 4", "close", "switches shown"));
+    EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 2);
+}
+
 TEST_F(SoundControlTest, MusicToggleStopsOrChecksAndRestartsForTheModeAndSaves) {
     AttachWithMusic();
     session.mode = GameMode::Demo;
@@ -254,15 +276,25 @@ TEST_F(MissingMusicTest, ChoosingFreelyOpensTheMusicFilesDialogAndEndsTheCheck) 
 }
 
 TEST_F(MissingMusicTest, CancelStoresNoMusicAndLaterChecksPassOver) {
-    ui.answers = {MusicNotFoundChoice::Cancel, 0, MusicNotFoundChoice::SetDefault};
+    ui.answers = {MusicNotFoundChoice::Cancel, MusicNotFoundChoice::SetDefault, MusicNotFoundChoice::Cancel};
     sound.CheckMusicFiles();
     EXPECT_EQ(Stored(0), "");
-    EXPECT_EQ(Stored(1), "") << "a closed dialog counts as cancel";
-    EXPECT_EQ(Stored(2), "/opt/zembro/BLOCKEND.MID");
+    EXPECT_EQ(Stored(1), "/opt/zembro/BLOCKPLY.MID");
+    EXPECT_EQ(Stored(2), "");
 
     log.clear();
     sound.CheckMusicFiles();
     sound.PlayMusic(MusicScene::Demo);
     EXPECT_THAT(log, IsEmpty());
+}
+// The program told to end while a question is open (a signal, the
+// session's end) ends the dialog without an answer: that is no cancel.
+TEST_F(MissingMusicTest, AQuestionEndedByTheProgramsEndStoresNothingAndAsksNoMore) {
+    ui.answers = {MusicNotFoundChoice::SetDefault, MusicNotFoundChoice::Unanswered};
+    sound.CheckMusicFiles();
+    EXPECT_THAT(log, ElementsAre("ask デモ音楽 /gone/0.mid", "ask プレイ音楽 /gone/1.mid"));
+    EXPECT_EQ(Stored(0), "/opt/zembro/BLOCKDEM.MID") << "answered before the end";
+    EXPECT_EQ(Stored(1), "/gone/1.mid");
+    EXPECT_EQ(Stored(2), "/gone/2.mid");
 }
 }  // namespace

@@ -4,6 +4,8 @@
 
 // The stage set as a document: opening, saving, the save question, best
 // scores and the close hook, with the files and the user faked.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "base/SettingsKeys.h"
@@ -68,10 +70,13 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheSetAsItWas) {
 
 TEST_F(DocumentTest, AnUnusableFileLeavesAnEmptyUntitledSetInPlaceOfTheOld) {
     ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
+    session.highScore = 300;
     files.files["/sets/bad.blc"] = std::string(PatternFile::kMagic);  // no 0x0A after it
     EXPECT_FALSE(commands.OpenDocumentFile("/sets/bad.blc"));
     EXPECT_EQ(LastTwo(), "end wait | message: /sets/bad.blc は正しいZembrovaltineパターンファイルではありません (!)");
     EXPECT_EQ(ui.caption, "Zembrovaltine - 無題");
+    EXPECT_EQ(Stored(HighScoreKey("a.blc")), 300);
+    EXPECT_EQ(session.highScore, 0) << "the empty set has scored nothing";
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.CountBlocks(), 0);
     EXPECT_EQ(platform.log.back(), "balls 3") << "a session started on the empty set";
@@ -168,13 +173,27 @@ TEST_F(DocumentTest, ClosingStoresTheScoreAndTheSetBeforeAskingAboutChanges) {
     EXPECT_EQ(Stored(HighScoreKey("a.blc")), 1234);
     EXPECT_EQ(settings.ReadString(kSection, kPattern), "/sets/a.blc");
 
-    // A new set neither stores nor reads a score; its own is stored as untitled.
+    // A new set keeps the old set's best score under the old title and
+    // starts from nothing; its own is stored as untitled.
     ui.saveAnswer = SaveAnswer::No;
     session.highScore = 1300;
+    platform.log.clear();
     ASSERT_TRUE(commands.FileNew());
-    EXPECT_EQ(Stored(HighScoreKey("a.blc")), 1234);
+    EXPECT_EQ(Stored(HighScoreKey("a.blc")), 1300) << "raised since the close was cancelled";
+    EXPECT_EQ(session.highScore, 0);
+    EXPECT_NE(std::find(platform.log.begin(), platform.log.end(), "high 0"), platform.log.end())
+        << "and the status bar says so";
+    EXPECT_FALSE(settings.Contains(kSection, HighScoreKey("無題")));
+    session.highScore = 20;
     EXPECT_TRUE(commands.CanCloseFrame());
-    EXPECT_EQ(Stored(HighScoreKey("無題")), 1300);
+    EXPECT_EQ(Stored(HighScoreKey("無題")), 20);
+    EXPECT_EQ(Stored(HighScoreKey("a.blc")), 1300);
     EXPECT_EQ(settings.ReadString(kSection, kPattern, "missing"), "");
+
+    // Saved under a name, the new set takes only what it scored itself.
+    ui.saveAsAnswer = "/sets/new.blc";
+    ASSERT_TRUE(commands.FileSaveAs());
+    ASSERT_TRUE(commands.OpenDocumentFile("/sets/b.blc"));
+    EXPECT_EQ(Stored(HighScoreKey("new.blc")), 20);
 }
 }  // namespace

@@ -35,8 +35,9 @@ std::variant<std::string, FileError> ReadTextBytes(const std::string& path) {
     return read;
 }
 
-std::optional<FileError> WriteFileBytes(const std::string& path, const std::string& bytes) {
-    const SafeFiles::WriteOutcome written = SafeFiles::ReplaceFile(path, bytes);
+std::optional<FileError> WriteFileBytes(const std::string& path, const std::string& bytes,
+                                        SafeFiles::LinkAtTarget links) {
+    const SafeFiles::WriteOutcome written = SafeFiles::ReplaceFile(path, bytes, links);
     if (written.file.status == FileWriteResult::Status::Written) return std::nullopt;
     return FileError{written.reason};
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <variant>
 
+#include "stages/posix/SafeFiles.h"
+
 class CBlockDoc;
 
 // File access shared by the stage-set commands.
@@ -30,8 +32,10 @@ std::variant<std::string, FileError> ReadStageSetBytes(const std::string& path);
 std::variant<std::string, FileError> ReadTextBytes(const std::string& path);
 
 // Replaces the file the way the game saves a set, so a failed write never
-// leaves half a stage set where a good one was. Nothing on success.
-std::optional<FileError> WriteFileBytes(const std::string& path, const std::string& bytes);
+// leaves half a stage set where a good one was; a link at the path is dealt
+// with as `links` says. Nothing on success.
+std::optional<FileError> WriteFileBytes(const std::string& path, const std::string& bytes,
+                                        SafeFiles::LinkAtTarget links = SafeFiles::LinkAtTarget::FollowTrusted);
 
 // Why the game would refuse a file's header, or nothing when it accepts it.
 std::optional<std::string> HeaderProblem(const std::string& bytes);

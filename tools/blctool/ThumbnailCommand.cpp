@@ -4,6 +4,8 @@
 
 // blctool thumbnail: a stage set's picture for file managers, run by the
 // freedesktop thumbnailer entry as `blctool thumbnail -s %s %i %o`.
+#include <sys/stat.h>
+
 #include <charconv>
 #include <iostream>
 
@@ -45,6 +47,14 @@ std::optional<std::string> LoadWholeSet(const std::string& path, CBlockDoc& doc)
     return std::nullopt;
 }
 
+// Both names lead to one file (the same name, a hard link, a link to it).
+bool SameFile(const std::string& first, const std::string& second) {
+    struct stat one {};
+    struct stat other {};
+    return ::stat(first.c_str(), &one) == 0 && ::stat(second.c_str(), &other) == 0 && one.st_dev == other.st_dev &&
+           one.st_ino == other.st_ino;
+}
+
 int Fail(const std::string& path, const std::string& reason) {
     std::cerr << "blctool thumbnail: " << path << ": " << reason << '\n';
     return 1;
@@ -62,11 +72,17 @@ int Thumbnail(const std::vector<std::string>& args) {
                   << StageThumbnail::kSmallestSize << " pixels\n";
         return 2;
     }
+    // A slip of the arguments must not put the picture in place of the set.
+    if (SameFile(parsed->input, parsed->output))
+        return Fail(parsed->output, "it is the input file itself; the stage set is left as it is");
     CBlockDoc doc;
     if (const auto problem = LoadWholeSet(parsed->input, doc)) return Fail(parsed->input, *problem);
     auto png = EncodePng(StageThumbnail::Draw(doc, *cellHeight));
     if (const auto* failure = std::get_if<FileError>(&png)) return Fail(parsed->output, failure->reason);
-    if (const auto failure = WriteFileBytes(parsed->output, std::get<std::string>(png)))
+    // The output's path is the file manager's choice, perhaps in a folder
+    // other users write: a link found there is refused, not followed.
+    if (const auto failure =
+            WriteFileBytes(parsed->output, std::get<std::string>(png), SafeFiles::LinkAtTarget::Refuse))
         return Fail(parsed->output, "cannot write it: " + failure->reason);
     return 0;
 }

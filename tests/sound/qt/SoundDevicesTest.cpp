@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,11 +19,13 @@
 #include <QTimer>
 
 #include "sound/MusicUi.h"
+#include "sound/SoundWorkLog.h"
 #include "sound/qt/CMusicNotFoundDlg.h"
 #include "sound/qt/FluidSynthMusicDevice.h"
 #include "sound/qt/AudioOutput.h"
 #include "sound/qt/OutputEffectPlayer.h"
 #include "sound/qt/QtMusicUi.h"
+#include "tests/sound/qt/SoundServers.h"
 
 namespace {
 std::string BesideTheProgram(const char* name) {
@@ -31,13 +36,76 @@ std::string BesideTheProgram(const char* name) {
 // on only when the test renders.
 class SilentOutput : public AudioOutput {
 public:
-    bool Open() override { return true; }
+    OpenResult Open() override { return OpenResult::Open; }
+    bool Present() const override { return true; }
     void Render(int frames) {
         std::vector<float> left(frames), right(frames);
         float* outputs[] = {left.data(), right.data()};
         AudioOutput::Render(this, frames, 0, nullptr, 2, outputs);
     }
 };
+
+// A clock that the test moves by hand.
+struct HandClock {
+    RetryGate::Clock::time_point now{};
+    AudioOutput::Clock Function() {
+        return [this] { return now; };
+    }
+};
+
+int OpenAttempts() {
+    const auto entries = SoundWorkLog::Entries();
+    return static_cast<int>(std::count_if(entries.begin(), entries.end(),
+                                          [](const auto& entry) { return entry.what == "open output"; }));
+}
+
+// Effects are asked for on every tick that has one: an output that cannot
+// open is tried again only every few seconds, so that it costs nothing.
+TEST(AudioOutputTest, AFailedOpenIsTriedAgainAtMostOnceEveryFewSeconds) {
+    if (PlaybackDevicePresent()) GTEST_SKIP() << "the kernel's playback devices are an output";
+    QTemporaryDir dir;
+    ScopedPulseServer nowhere("unix:" + dir.filePath("native").toStdString());
+    HandClock clock;
+    AudioOutput output(clock.Function());
+    SoundWorkLog::Clear();
+    EXPECT_EQ(output.Open(), AudioOutput::OpenResult::Failed);
+    EXPECT_EQ(output.Open(), AudioOutput::OpenResult::NotTried);
+    clock.now += AudioOutput::kRetryInterval - std::chrono::milliseconds(1);
+    EXPECT_EQ(output.Open(), AudioOutput::OpenResult::NotTried);
+    clock.now += std::chrono::milliseconds(1);
+    EXPECT_EQ(output.Open(), AudioOutput::OpenResult::Failed);
+    EXPECT_EQ(OpenAttempts(), 2);
+    EXPECT_FALSE(output.Present());
+}
+
+// The server stops and starts again, as when it is restarted: the output
+// notices that its stream is lost, and once the server is back the next
+// request (at the retry's time) opens a new stream that plays.
+TEST(AudioOutputTest, AfterTheServerRestartsTheNextRequestOpensTheOutputAgain) {
+    if (!PrivateSoundServer::Installed()) GTEST_SKIP() << "pulseaudio is not installed";
+    QTemporaryDir dir;
+    PrivateSoundServer server(dir.path());
+    ScopedPulseServer named(server.Address());
+    ASSERT_TRUE(server.Start());
+    HandClock clock;
+    AudioOutput output(clock.Function());
+    const auto clip = std::make_shared<const WaveClip>(WaveClip(2205, 1000));  // 0.1 s
+    ASSERT_EQ(output.Open(), AudioOutput::OpenResult::Open);
+
+    server.Stop();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !output.Carrying(); }, 5000)) << "the loss is noticed";
+    clock.now += AudioOutput::kRetryInterval;
+    EXPECT_EQ(output.Open(), AudioOutput::OpenResult::Failed) << "tried while the server is away";
+    output.PlayClip(clip);
+    QTest::qWait(300);
+    EXPECT_TRUE(output.ClipSounding()) << "nothing plays it";
+
+    ASSERT_TRUE(server.Start());
+    EXPECT_EQ(output.Open(), AudioOutput::OpenResult::NotTried) << "not before the retry's time";
+    clock.now += AudioOutput::kRetryInterval;
+    EXPECT_EQ(output.Open(), AudioOutput::OpenResult::Open);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !output.ClipSounding(); }, 5000)) << "the new stream plays it";
+}
 
 TEST(MusicDeviceTest, OpensOnlyMidiFilesThatAreThere) {
     AudioOutput output;

@@ -160,4 +160,55 @@ TEST(QtDocumentFilesTest, PermissionProblemsAndFilesNotRegularAreNamedAndASetInA
     }, {.withoutRoot = true, .alarmSeconds = 5});
     EXPECT_EQ(ended, "exit 0") << "the check ran as uid " << (ChildProcess::RunningAsRoot() ? "65534" : "of the tests");
 }
+
+// A save through a link in a folder that others may write: the link is
+// followed when the user or root made it, and refused when anyone else did,
+// who could point it at any file the user may write. The folder is not
+// sticky, so the kernel's own guard for links does not step in first.
+TEST(QtDocumentFilesTest, ASaveFollowsOnlyALinkOfTheUsersOwnOrOfRoot) {
+    if (!ChildProcess::RunningAsRoot()) GTEST_SKIP() << "only root can plant a link of another user";
+    constexpr uid_t kAnotherUser = ChildProcess::kNobody - 1;
+    QTemporaryDir dir;
+    ASSERT_EQ(chmod(dir.path().toLocal8Bit().constData(), 0777), 0);
+    const std::string victim = Path(dir.filePath("victim.blc"));
+    WriteBytes(QString::fromStdString(victim), "precious");
+    ASSERT_EQ(chown(victim.c_str(), ChildProcess::kNobody, ChildProcess::kNobody), 0);
+    const auto plant = [&](const char* name, uid_t owner, const std::string& target) {
+        const std::string link = Path(dir.filePath(name));
+        EXPECT_EQ(symlink(target.c_str(), link.c_str()), 0);
+        EXPECT_EQ(lchown(link.c_str(), owner, owner), 0);
+        return link;
+    };
+    const std::string planted = plant("planted.blc", kAnotherUser, victim);
+    const std::string own = plant("own.blc", ChildProcess::kNobody, victim);
+    const std::string roots = plant("roots.blc", 0, victim);
+    const std::string dangling = plant("dangling.blc", ChildProcess::kNobody, Path(dir.filePath("gone.blc")));
+
+    const std::string ended = ChildProcess::Run([&] {
+        QtDocumentFiles files;
+        int failures = 0;
+        const FileWriteResult refused = files.ReplaceFile(planted, std::string(2125, 'p'));
+        if (refused.status != WriteStatus::CannotCreate) failures += Failed("another user's link was not refused");
+        if (SaveFailureText(refused, planted) != "ﾌｧｲﾙ " + planted + " は他のﾕｰｻﾞｰのﾘﾝｸのため、保存できません。")
+            failures += Failed("the refusal does not say why");
+        if (FileBytes(QString::fromStdString(victim)) != "precious")
+            failures += Failed("the save went through another user's link");
+
+        for (const std::string& link : {own, roots}) {
+            const std::string bytes(2125, link == own ? 'o' : 'r');
+            if (files.ReplaceFile(link, bytes).status != WriteStatus::Written ||
+                FileBytes(QString::fromStdString(victim)) != bytes)
+                failures += Failed("a link of the user's own or of root was not followed");
+        }
+        struct stat info {};
+        for (const std::string& link : {planted, own, roots})
+            if (lstat(link.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) failures += Failed("a link was replaced");
+        // A link of the user's own that leads nowhere gives way to the set.
+        if (files.ReplaceFile(dangling, std::string(2125, 'd')).status != WriteStatus::Written ||
+            lstat(dangling.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+            failures += Failed("the user's dangling link did not give way to the set");
+        return failures;
+    }, {.withoutRoot = true, .alarmSeconds = 5});
+    EXPECT_EQ(ended, "exit 0") << "the save ran as uid 65534";
+}
 }  // namespace
