@@ -23,7 +23,7 @@
 #include "stages/DocumentCommands.h"
 #include "stages/DocumentUi.h"
 #include "stages/RecoveryCopy.h"
-#include "stages/posix/SafeFiles.h"
+#include "base/posix/SafeFiles.h"
 
 namespace {
 constexpr const char* kNotesName = "pending.txt";
