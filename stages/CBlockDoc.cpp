@@ -82,7 +82,7 @@ void CBlockDoc::ToggleBonusBall() {
 }
 
 void CBlockDoc::SetMessage(std::string_view text) {
-    const std::size_t length = std::min(text.size(), std::size_t{kMessageSize - 1});
+    const std::size_t length = std::min(text.size(), kMessageLimitBytes);
     // Bytes after the terminating zero keep whatever an earlier message left.
     std::memcpy(m_message.data(), text.data(), length);
     m_message[length] = '\0';

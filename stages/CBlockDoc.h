@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/AllClearMessage.h"
 #include "stages/Document.h"
 #include "stages/StageSetView.h"
 
@@ -23,7 +24,7 @@ inline constexpr int kStageCount = 10;
 inline constexpr int kGridRows = 12;
 inline constexpr int kGridColumns = 15;
 inline constexpr int kCellsPerStage = kGridRows * kGridColumns;
-inline constexpr int kMessageSize = 256;
+inline constexpr int kMessageSize = static_cast<int>(kMessageFieldBytes);
 inline constexpr int kReservedSize = 30;
 
 inline constexpr std::int8_t BlockAlive = 0x20;

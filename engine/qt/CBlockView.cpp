@@ -9,10 +9,10 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 #include "base/qt/MessageBox.h"
+#include "base/qt/PrimaryScreen.h"
 #include "engine/AwayPause.h"
 #include "engine/BallSprite.h"
 #include "engine/DrawGeometry.h"
@@ -34,14 +34,6 @@ namespace {
 // Any timer that is not the session's tick reaches the session under this
 // identifier, so the session passes it on.
 constexpr int kOtherTimer = 0;
-
-class PrimaryScreen : public ScreenInfo {
-public:
-    int PrimaryScreenWidth() const override {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen != nullptr ? screen->geometry().width() : 0;
-    }
-};
 
 QRect ToQRect(const Rect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
 
@@ -102,7 +94,7 @@ void CBlockView::ResizeToZoom() {
     InvalidateView();
 }
 
-void CBlockView::ApplyZoom(int level) {
+void CBlockView::ChangeZoom(int level) {
     zoom_ = ::ApplyZoom(level, PrimaryScreen{}, *settings_);
     ResizeToZoom();
     UpdatePointer();

@@ -56,7 +56,7 @@ public:
     const ZoomLevel& Zoom() const { return zoom_; }
     // A new zoom level from the Zoom command: stored, and the whole
     // playfield drawn again at the new size.
-    void ApplyZoom(int level);
+    void ChangeZoom(int level);
 
     // Where the session's four indicators go; none until a window sets it.
     void SetStatusPanes(StatusPanes* panes) { panes_ = panes; }

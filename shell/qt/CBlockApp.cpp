@@ -19,7 +19,7 @@
 #include "shell/Startup.h"
 #include "shell/qt/CMainFrame.h"
 #include "shell/qt/QtHelpService.h"
-#include "shell/qt/SessionEndGuard.h"
+#include "shell/qt/ForcedEndGuard.h"
 #include "shell/qt/SignalCloseBridge.h"
 #include "shell/qt/UserSettingsStore.h"
 #include "stages/qt/QtDocumentUi.h"
@@ -56,9 +56,9 @@ bool CBlockApp::InitInstance() {
     const bool shown = ShowFirstWindow();
     settings_->StoreHeldWrites();
     if (!shown) return false;
-    sessionEnd_ = std::make_unique<SessionEndGuard>(doc_, commands_, *window_, *ui_,
-                                                    SessionEndGuard::Places{environment_.recoveryFolder, {}});
-    sessionEnd_->ReportRecoveryCopies();
+    forcedEnd_ = std::make_unique<ForcedEndGuard>(doc_, commands_, *window_, *ui_,
+                                                    ForcedEndGuard::Places{environment_.recoveryFolder, {}});
+    forcedEnd_->ReportRecoveryCopies();
     return !endRequested_;
 }
 
@@ -79,8 +79,8 @@ bool CBlockApp::ShowFirstWindow() {
 
 void CBlockApp::EndOnSignal() {
     endRequested_ = true;
-    if (sessionEnd_ != nullptr) {
-        sessionEnd_->CloseWithoutQuestions();
+    if (forcedEnd_ != nullptr) {
+        forcedEnd_->CloseWithoutQuestions();
         return;
     }
     // No set has been shown yet, so there is nothing to keep: the box that

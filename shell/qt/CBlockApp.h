@@ -19,7 +19,7 @@ class DocumentUi;
 class CMainFrame;
 class QtDocumentUi;
 class QtHelpService;
-class SessionEndGuard;
+class ForcedEndGuard;
 class SignalCloseBridge;
 class SettingsStore;
 
@@ -80,8 +80,8 @@ private:
     std::unique_ptr<QtHelpService> help_;
     // Declared after the document and the help, so the window goes first.
     std::unique_ptr<CMainFrame> window_;
-    // Closes in order on a signal or a session's end; goes before the window.
-    std::unique_ptr<SessionEndGuard> sessionEnd_;
+    // Closes in order on a signal or when the desktop logs out; goes before the window.
+    std::unique_ptr<ForcedEndGuard> forcedEnd_;
     std::unique_ptr<SignalCloseBridge> signals_;
     bool endRequested_ = false;
 };

@@ -27,6 +27,7 @@
 #include "base/StringTable.h"
 #include "base/Zoom.h"
 #include "base/qt/MessageBox.h"
+#include "base/qt/PrimaryScreen.h"
 #include "base/qt/QtText.h"
 #include "engine/ViewCommands.h"
 #include "engine/qt/CBlockView.h"
@@ -63,11 +64,6 @@ QIcon ProgramIcon() {
     QIcon icon(QStringLiteral(":/icons/2.png"));
     icon.addFile(QStringLiteral(":/icons/2-16.png"));
     return icon;
-}
-
-int ScreenWidth() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->geometry().width() : 0;
 }
 
 std::vector<DroppedFile> LocalFiles(const QMimeData& data) {
@@ -288,9 +284,9 @@ void CMainFrame::ToggleBar(QWidget* bar) {
 }
 
 void CMainFrame::ChooseZoom() {
-    const std::optional<int> level = AskZoomLevel(view_->Zoom().zoom, ScreenWidth(), this);
+    const std::optional<int> level = AskZoomLevel(view_->Zoom().zoom, PrimaryScreen{}.PrimaryScreenWidth(), this);
     if (!level) return;
-    view_->ApplyZoom(*level);
+    view_->ChangeZoom(*level);
     FitFrameToZoom(view_->Zoom().zoom);
 }
 
