@@ -40,7 +40,7 @@ protected:
         platform.input.pointerClientX = 512 + 32;  // the pointer right above the serve point
     }
 
-    void PutBlock(int stage, int kind) { doc.m_cells[stage * kCellsPerStage + 20] = static_cast<std::int8_t>(kind); }
+    void PutBlock(int stage, int kind) { doc.CellsOf(stage)[20] = static_cast<std::int8_t>(kind); }
 
     // Starts a game and forgets what starting it did.
     void Start() {
@@ -154,7 +154,7 @@ TEST_F(GameSessionTest, TheDemonstrationReplaysAClearedStageWithoutMessages) {
 
 TEST_F(GameSessionTest, AnEmptyStageIsReportedAndPlayedAnyway) {
     doc.m_nStage = 1;
-    doc.m_cells[1 * kCellsPerStage + 20] = 0;
+    doc.CellsOf(1)[20] = 0;
     session.StartGame();
     EXPECT_EQ(platform.log.front(), "message このブロック ファイルにはブロックがありません。 [exclamation]")
         << "before the game starts as any other";
@@ -183,7 +183,7 @@ TEST_F(GameSessionTest, ModeCommandsRestartOnlyWhenTheModeChanges) {
     EXPECT_THAT(platform.log, IsEmpty());
     EXPECT_EQ(session.score, 50);
 
-    doc.m_cells[20] = 5 | BlockAlive;
+    doc.CellsOf(0)[20] = 5 | BlockAlive;
     doc.KnockOut(5, 1);
     session.ChooseMode(GameMode::Editor);
     EXPECT_THAT(platform.log, ElementsAre("kill timer", "stop music", "invalidate", "stage 0", "high 0",

@@ -35,7 +35,7 @@ protected:
     SoundControlTest() {
         session.SetBallStepper(&StepRaisingEvents);
         doc.AttachView(&sessionView);
-        doc.m_cells[20] = 5;
+        doc.CellsOf(0)[20] = 5;
         session.musicEnabled = true;
         session.effectsEnabled = true;
     }

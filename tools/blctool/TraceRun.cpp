@@ -26,7 +26,7 @@ const char* OutcomeName(StepOutcome outcome) {
 
 Grid CurrentGrid(const CBlockDoc& doc) {
     Grid grid;
-    std::copy_n(doc.m_cells.begin() + doc.CurrentStage() * kCellsPerStage, kCellsPerStage, grid.begin());
+    std::ranges::copy(doc.CellsOf(doc.CurrentStage()), grid.begin());
     return grid;
 }
 
@@ -64,7 +64,7 @@ void SetUp(GameSession& session, const TraceScenario& scenario) {
 
 void WriteTrace(const TraceScenario& scenario, std::ostream& out) {
     CBlockDoc doc;
-    std::copy(scenario.grid.begin(), scenario.grid.end(), doc.m_cells.begin());
+    std::ranges::copy(scenario.grid, doc.CellsOf(0).begin());
     NullSessionPlatform platform;
     GameSession session(doc, platform);
     SetUp(session, scenario);

@@ -61,7 +61,7 @@ protected:
     }
 
     void SetByte(int column, int row, int value) {
-        doc.m_cells[doc.m_nStage * kCellsPerStage + row * kGridColumns + column] = static_cast<std::int8_t>(value);
+        doc.CellsOf(doc.m_nStage)[CellIndex(column, row)] = static_cast<std::int8_t>(value);
     }
 
     CBlockDoc doc;

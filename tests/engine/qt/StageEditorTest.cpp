@@ -160,7 +160,7 @@ TEST_F(StageEditorTest, PressesOnTheWallsOrBesideThePaletteDoNothing) {
 
 TEST_F(StageEditorTest, ClearingAStageLeavesTheOtherNine) {
     for (int stage = 0; stage < kStageCount; ++stage) {
-        doc.m_cells[stage * kCellsPerStage + 16] = Standing(stage + 1);
+        doc.CellsOf(stage)[16] = Standing(stage + 1);
         doc.m_bonusBall[stage] = 1;
     }
     for (int step = 0; step < 4; ++step) view->OnNextStage();
@@ -176,14 +176,14 @@ TEST_F(StageEditorTest, ClearingAStageLeavesTheOtherNine) {
     EXPECT_TRUE(doc.IsModified());
     for (int stage = 0; stage < kStageCount; ++stage) {
         if (stage == 4) continue;
-        EXPECT_EQ(doc.m_cells[stage * kCellsPerStage + 16], Standing(stage + 1)) << stage;
+        EXPECT_EQ(doc.CellsOf(stage)[16], Standing(stage + 1)) << stage;
         EXPECT_EQ(doc.m_bonusBall[stage], 1) << stage;
     }
 }
 
 // The bounds of the stage commands are pressed as keys in the main window's test.
 TEST_F(StageEditorTest, NextStageInPlayRestartsTheGameAndStopsAtTheLast) {
-    for (int stage = 0; stage < kStageCount; ++stage) doc.m_cells[stage * kCellsPerStage] = 5;
+    for (int stage = 0; stage < kStageCount; ++stage) doc.CellsOf(stage)[0] = 5;
     view->RunCommand(ViewCommand::Play);
     GameSession& session = view->Session();
     session.score = 120;
