@@ -9,7 +9,7 @@
 
 #include "engine/BallStep.h"
 #include "engine/GameSession.h"
-#include "engine/NullSessionPlatform.h"
+#include "engine/NullSessionHost.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -33,8 +33,8 @@ void Restart(GameSession& session) {
 
 void BM_StepBallDenseStage(benchmark::State& state) {
     CBlockDoc doc;
-    NullSessionPlatform platform;
-    GameSession session(doc, platform);
+    NullSessionHost host;
+    GameSession session(doc, host, host);
     FillDenseStage(doc);
     session.mode = GameMode::Demo;
     session.speed = static_cast<int>(state.range(0));

@@ -9,7 +9,8 @@
 #include "engine/GameSession.h"
 #include "engine/PaddleBounce.h"
 #include "engine/Playfield.h"
-#include "engine/SessionPlatform.h"
+#include "engine/PlayfieldCanvas.h"
+#include "engine/StatusPanes.h"
 
 namespace {
 using Playfield::kBallRadius;
@@ -50,11 +51,11 @@ void ShowScorePanes(GameSession& session) {
     // The demonstration's points show only when the stage is refreshed, and
     // never count toward the best score.
     if (session.mode == GameMode::Demo) return;
-    SessionPlatform& platform = session.Platform();
-    platform.ShowScore(session.score);
+    StatusPanes& panes = session.Panes();
+    panes.ShowScore(session.score);
     if (session.highScore < session.score) {
         session.highScore = session.score;
-        platform.ShowHighScore(session.highScore);
+        panes.ShowHighScore(session.highScore);
     }
 }
 
@@ -119,7 +120,7 @@ StepOutcome StepBall(GameSession& session) {
     for (int step = 0; step < subSteps; ++step) {
         if (StepBallOnce(session) == SubStepEnd::Lost) {
             // The lost ball vanishes from where the tick found it.
-            session.Platform().EraseBallSquare(start);
+            session.Canvas().EraseBallSquare(start);
             return StepOutcome::BallLost;
         }
     }
@@ -127,6 +128,6 @@ StepOutcome StepBall(GameSession& session) {
     // The last breakable block may have fallen in an earlier sub-step; the
     // ball still finished the tick's motion.
     const StepOutcome outcome = session.blocksLeft == 0 ? StepOutcome::StageCleared : StepOutcome::BallInPlay;
-    session.Platform().MoveBallSprite(start, {session.ballX, session.ballY});
+    session.Canvas().MoveBallSprite(start, {session.ballX, session.ballY});
     return outcome;
 }

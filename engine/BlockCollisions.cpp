@@ -6,7 +6,7 @@
 
 #include "engine/GameSession.h"
 #include "engine/Playfield.h"
-#include "engine/SessionPlatform.h"
+#include "engine/PlayfieldCanvas.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -125,7 +125,7 @@ void BlockPhase::ApplyHit(int row, int column) {
     if (doc_.IsLiveSilver(column, row)) {
         session_.lastEvent = SoundEvent::SilverBlock;
         const std::int8_t cracked = doc_.HitSilver(column, row);
-        session_.Platform().DrawCell(column, row);
+        session_.Canvas().DrawCell(column, row);
         if ((cracked & BlockAlive) != 0) return;  // cracked, still standing
         KnockOut(row, column, kSilverPoints);
         return;
@@ -141,7 +141,7 @@ void BlockPhase::ApplyHit(int row, int column) {
 
 void BlockPhase::KnockOut(int row, int column, int points) {
     doc_.KnockOut(column, row);
-    session_.Platform().DrawCell(column, row);
+    session_.Canvas().DrawCell(column, row);
     // The score is 16 bits and wraps.
     session_.score = static_cast<std::uint16_t>(session_.score + points);
     tally_.points += points;

@@ -10,34 +10,56 @@
 #include "base/StringTable.h"
 #include "engine/BallStep.h"
 #include "engine/PaddleTarget.h"
-#include "engine/SessionPlatform.h"
+#include "engine/PlayfieldCanvas.h"
+#include "engine/SessionHost.h"
+#include "engine/StatusPanes.h"
+#include "sound/SoundCues.h"
 #include "engine/SessionTexts.h"
 #include "stages/CBlockDoc.h"
 
-GameSession::GameSession(CBlockDoc& doc, SessionPlatform& platform)
-    : doc_(&doc), platform_(&platform), stepBall_(&StepBall) {}
+namespace {
+// A session's panes and sound before the window and the sound are there.
+class NoPanes : public StatusPanes {
+public:
+    void ShowStage(int) override {}
+    void ShowHighScore(std::uint16_t) override {}
+    void ShowScore(std::uint16_t) override {}
+    void ShowBallsLeft(int) override {}
+};
+class NoSound : public SoundCues {
+public:
+    void PlayEffect(SoundEvent) override {}
+    void PlayMusic(MusicScene) override {}
+    void StopMusic() override {}
+};
+NoPanes noPanes;
+NoSound noSound;
+}  // namespace
+
+GameSession::GameSession(CBlockDoc& doc, SessionHost& host, PlayfieldCanvas& canvas)
+    : doc_(&doc), host_(&host), canvas_(&canvas), panes_(&noPanes), sound_(&noSound), stepBall_(&StepBall) {}
 
 void GameSession::StartGame() {
     score = 0;
     ballsLeft = kStartingBalls;
     if (mode == GameMode::Editor) {
         if (timerRunning) {
-            platform_->KillGameTimer();
+            host_->KillGameTimer();
             timerRunning = false;
         }
-        platform_->StopMusic();
+        sound_->StopMusic();
     } else {
         // An empty stage is the designer's business: say so and play it anyway.
         if (doc_->CountBlocks() == 0)
-            platform_->ShowMessage(LoadString(StringId::NoBlocks), MessageIcon::Exclamation);
-        if (mode == GameMode::Demo) platform_->PlayMusic(MusicScene::Demo);
-        random_.Seed(platform_->TickCount());
+            host_->ShowMessage(LoadString(StringId::NoBlocks), MessageIcon::Exclamation);
+        if (mode == GameMode::Demo) sound_->PlayMusic(MusicScene::Demo);
+        random_.Seed(host_->TickCount());
         ServeBall();
         if (!timerRunning) {
-            if (!platform_->SetGameTimer()) {
+            if (!host_->SetGameTimer()) {
                 // Without a tick nothing can move; the view closes and the program with it.
-                platform_->ShowMessage(SessionTexts::kNoTimer, MessageIcon::Stop);
-                platform_->DestroyView();
+                host_->ShowMessage(SessionTexts::kNoTimer, MessageIcon::Stop);
+                host_->DestroyView();
             } else {
                 timerRunning = true;
             }
@@ -58,7 +80,7 @@ void GameSession::ServeBall() {
         break;
     case GameMode::Play:
         ballState = BallState::Serving;
-        platform_->PlayMusic(MusicScene::Play);
+        sound_->PlayMusic(MusicScene::Play);
         break;
     case GameMode::Editor:
         break;
@@ -67,10 +89,10 @@ void GameSession::ServeBall() {
 
 void GameSession::RefreshStage() {
     blocksLeft = doc_->PrepareStage();
-    platform_->ShowStage(doc_->CurrentStage());
-    platform_->ShowHighScore(highScore);
-    platform_->ShowScore(score);
-    platform_->ShowBallsLeft(ballsLeft);
+    panes_->ShowStage(doc_->CurrentStage());
+    panes_->ShowHighScore(highScore);
+    panes_->ShowScore(score);
+    panes_->ShowBallsLeft(ballsLeft);
 }
 
 void GameSession::LaunchBall() { ballState = BallState::InFlight; }
@@ -86,19 +108,19 @@ void GameSession::ChooseMode(GameMode newMode) {
 }
 
 void GameSession::MovePaddle(int x) {
-    platform_->MovePaddleSprite(paddleX, x);
+    canvas_->MovePaddleSprite(paddleX, x);
     paddleX = x;
 }
 
 void GameSession::MoveServingBall(int x) {
-    platform_->MoveServingBallSprite(ballX, x);
+    canvas_->MoveServingBallSprite(ballX, x);
     ballX = x;
 }
 
-void GameSession::InvalidateView() { platform_->InvalidateView(); }
+void GameSession::InvalidateView() { canvas_->InvalidateView(); }
 
 void GameSession::MovePaddleForTick(int lowest, int highest) {
-    const int x = std::clamp(PaddleTarget(*this, platform_->ReadPaddleInput()), lowest, highest);
+    const int x = std::clamp(PaddleTarget(*this, host_->ReadPaddleInput()), lowest, highest);
     if (x != paddleX) MovePaddle(x);
 }
 
@@ -116,7 +138,7 @@ bool GameSession::OnGameTick(int timerId) {
 
     MovePaddleForTick(Playfield::kFlightPaddleMinX, Playfield::kFlightPaddleMaxX);
     const StepOutcome outcome = stepBall_(*this);
-    if (effectsEnabled && lastEvent != SoundEvent::None) platform_->PlayEffect(lastEvent);
+    if (effectsEnabled && lastEvent != SoundEvent::None) sound_->PlayEffect(lastEvent);
 
     if (outcome == StepOutcome::BallLost) OnBallLost();
     if (outcome == StepOutcome::StageCleared) OnStageCleared();
@@ -127,14 +149,14 @@ void GameSession::OnBallLost() {
     if (mode == GameMode::Play) --ballsLeft;
     if (ballsLeft == 0) {
         busy = true;
-        platform_->PlayMusic(MusicScene::GameOver);
-        platform_->ShowMessage(SessionTexts::kGameOver, MessageIcon::Information);
+        sound_->PlayMusic(MusicScene::GameOver);
+        host_->ShowMessage(SessionTexts::kGameOver, MessageIcon::Information);
         StartGame();  // the same stage again, with score 0 and three balls
         busy = false;
         return;
     }
     ServeBall();
-    platform_->ShowBallsLeft(ballsLeft);
+    panes_->ShowBallsLeft(ballsLeft);
 }
 
 void GameSession::OnStageCleared() {
@@ -142,9 +164,9 @@ void GameSession::OnStageCleared() {
     if (mode != GameMode::Demo) {
         busy = true;
         if (doc_->NextStage() == 0)
-            platform_->ShowMessage(Cp932ToUtf8(doc_->MessageText()), MessageIcon::Information);
+            host_->ShowMessage(Cp932ToUtf8(doc_->MessageText()), MessageIcon::Information);
         if (bonus) {
-            platform_->ShowMessage(SessionTexts::kBonusBall, MessageIcon::Information);
+            host_->ShowMessage(SessionTexts::kBonusBall, MessageIcon::Information);
             ballsLeft = std::min(ballsLeft + 1, kMostBalls);
         }
         busy = false;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "engine/ClassicRandom.h"
 #include "engine/GameTypes.h"
@@ -12,11 +13,14 @@
 #include "sound/SoundGame.h"
 
 class CBlockDoc;
-class SessionPlatform;
 class GameSession;
+class PlayfieldCanvas;
+class SessionHost;
+class SoundCues;
+class StatusPanes;
 
 // Advances a flying ball through one tick; the real one is StepBall.
-using BallStepper = StepOutcome (*)(GameSession&);
+using BallStepper = std::function<StepOutcome(GameSession&)>;
 
 // The one game that runs in the playfield view: mode, ball, paddle, lives,
 // score and stage progression, driven by a 50 ms tick.
@@ -27,7 +31,12 @@ public:
     static constexpr int kStartingBalls = 3;
     static constexpr int kMostBalls = 50;
 
-    GameSession(CBlockDoc& doc, SessionPlatform& platform);
+    // The session draws on the canvas and asks the host for its tick, input
+    // and message boxes; until panes and sound are attached it shows no
+    // indicators and makes no sound.
+    GameSession(CBlockDoc& doc, SessionHost& host, PlayfieldCanvas& canvas);
+    void AttachPanes(StatusPanes& panes) { panes_ = &panes; }
+    void AttachSound(SoundCues& sound) { sound_ = &sound; }
 
     // Session operations.
     void StartGame();
@@ -48,11 +57,14 @@ public:
     void InvalidateView();
 
     CBlockDoc& Doc() const { return *doc_; }
-    SessionPlatform& Platform() const { return *platform_; }
+    SessionHost& Host() const { return *host_; }
+    PlayfieldCanvas& Canvas() const { return *canvas_; }
+    StatusPanes& Panes() const { return *panes_; }
+    SoundCues& Sound() const { return *sound_; }
     ClassicRandom& Random() { return random_; }
 
     // Lets tests drive the tick with scripted outcomes.
-    void SetBallStepper(BallStepper stepper) { stepBall_ = stepper; }
+    void SetBallStepper(BallStepper stepper) { stepBall_ = std::move(stepper); }
 
     // The game as its sound sees it: the two switches below, the mode's
     // music and the platform's message box.
@@ -89,7 +101,10 @@ private:
     void OnStageCleared();
 
     CBlockDoc* doc_;
-    SessionPlatform* platform_;
+    SessionHost* host_;
+    PlayfieldCanvas* canvas_;
+    StatusPanes* panes_;
+    SoundCues* sound_;
     ClassicRandom random_;
     BallStepper stepBall_;
 };

@@ -4,7 +4,7 @@
 
 #include "engine/GameSession.h"
 
-#include "engine/SessionPlatform.h"
+#include "engine/SessionHost.h"
 
 std::optional<MusicScene> GameSession::ModeMusic() const {
     switch (mode) {
@@ -15,4 +15,4 @@ std::optional<MusicScene> GameSession::ModeMusic() const {
     return std::nullopt;
 }
 
-void GameSession::ShowSoundMessage(std::string_view text, MessageIcon icon) { platform_->ShowMessage(text, icon); }
+void GameSession::ShowSoundMessage(std::string_view text, MessageIcon icon) { host_->ShowMessage(text, icon); }

@@ -14,6 +14,7 @@
 #include "base/MemorySettingsStore.h"
 #include "base/SettingsKeys.h"
 #include "engine/qt/CBlockView.h"
+#include "sound/OutputDevices.h"
 #include "shell/BuiltInStage.h"
 #include "stages/CBlockDoc.h"
 
@@ -24,7 +25,7 @@ struct Playfield100 {
     Playfield100() {
         LoadBuiltInStageSet(doc);
         settings.WriteInt(Settings::kSection, Settings::kZoom, kFullZoom);
-        view = std::make_unique<CBlockView>(doc, settings);
+        view = std::make_unique<CBlockView>(doc, settings, NoOutputDevices{});
         doc.PrepareStage();
         view->RedrawIfInvalidated();
     }

@@ -19,15 +19,7 @@
 #include "engine/GameSettings.h"
 #include "engine/PaddleTarget.h"
 #include "engine/SessionMouse.h"
-#include "engine/StatusPanes.h"
 #include "engine/qt/PlayfieldPainter.h"
-#include "sound/EffectPaths.h"
-#include "sound/MusicPaths.h"
-#include "sound/qt/AudioOutput.h"
-#include "sound/qt/FluidSynthMusicDevice.h"
-#include "sound/qt/OutputEffectPlayer.h"
-#include "sound/qt/QtMusicUi.h"
-#include "sound/qt/SoundOutputProbe.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -39,20 +31,15 @@ QRect ToQRect(const Rect& rect) { return {rect.x, rect.y, rect.width, rect.heigh
 
 }  // namespace
 
-CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent)
+CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, const OutputDevices& devices, QWidget* parent)
     : QWidget(parent),
-      session_(doc, *this),
-      sound_(session_, settings),
-      audioOutput_(std::make_unique<AudioOutput>()),
-      effectPlayer_(std::make_unique<OutputEffectPlayer>(*audioOutput_)),
-      musicDevice_(std::make_unique<FluidSynthMusicDevice>(*audioOutput_)),
-      musicUi_(std::make_unique<QtMusicUi>()),
+      session_(doc, *this, *this),
       doc_(&doc),
       settings_(&settings),
       bitmaps_(PlayfieldBitmaps::Load()),
       pointers_(PlayfieldPointers::Load()) {
     doc.AttachView(this);
-    zoom_ = ReadGameSettings(session_, settings, PrimaryScreen{});
+    zoom_ = ReadGameSettings(session_, settings, PrimaryScreen{}, devices);
     setMouseTracking(true);  // the pointer's shape follows every move
     setAttribute(Qt::WA_OpaquePaintEvent);
     qApp->installEventFilter(&heldKeys_);
@@ -67,22 +54,7 @@ CBlockView::~CBlockView() {
         session_.timerRunning = false;
     }
     if (doc_->View() == this) doc_->AttachView(nullptr);
-    sound_.CloseMusicForGood();
 }
-
-void CBlockView::AttachSound(EffectPaths& effects, const std::string& programDir) {
-    std::vector<std::string> effectFiles;
-    for (int slot = 0; slot < kSoundEventCount; ++slot)
-        effectFiles.push_back(effects.PathOf(static_cast<SoundEvent>(slot + 1)));
-    // Decoded once the window is up: the player needs none of them to see it.
-    QTimer::singleShot(0, this, [this, effectFiles] { effectPlayer_->Preload(effectFiles); });
-    sound_.Attach({&effects, &ProgramMusicPaths(), programDir, effectPlayer_.get(), musicDevice_.get(), musicUi_.get()});
-    // A failure that turns music off shows on the toolbar at once.
-    sound_.OnSwitchesChanged([this] { emit sessionStateChanged(); });
-    sound_.CheckMusicFiles();
-}
-
-void CBlockView::SetMusicFilesDialog(std::function<void()> show) { musicUi_->SetMusicFilesDialog(std::move(show)); }
 
 void CBlockView::ResizeToZoom() {
     const QSize size(ViewUnitsToPixels(kViewWidthUnits, zoom_.zoom), ViewUnitsToPixels(kViewHeightUnits, zoom_.zoom));
@@ -254,27 +226,7 @@ void CBlockView::ShowMessage(std::string_view text, MessageIcon icon) {
 
 void CBlockView::DestroyView() { window()->close(); }
 
-// Status panes, sound, clock and devices ----------------------------------
-
-void CBlockView::ShowStage(int stageIndex) {
-    if (panes_ != nullptr) panes_->ShowStage(stageIndex);
-}
-
-void CBlockView::ShowHighScore(std::uint16_t value) {
-    if (panes_ != nullptr) panes_->ShowHighScore(value);
-}
-
-void CBlockView::ShowScore(std::uint16_t value) {
-    if (panes_ != nullptr) panes_->ShowScore(value);
-}
-
-void CBlockView::ShowBallsLeft(int ballsLeft) {
-    if (panes_ != nullptr) panes_->ShowBallsLeft(ballsLeft);
-}
-
-void CBlockView::PlayEffect(SoundEvent event) { sound_.PlayEffect(event); }
-void CBlockView::PlayMusic(MusicScene scene) { sound_.PlayMusic(scene); }
-void CBlockView::StopMusic() { sound_.StopMusic(); }
+// Clock -------------------------------------------------------------------
 
 std::uint32_t CBlockView::TickCount() {
     // The monotonic clock counts from system start; the count wraps like
@@ -283,10 +235,6 @@ std::uint32_t CBlockView::TickCount() {
     now.start();
     return static_cast<std::uint32_t>(now.msecsSinceReference());
 }
-
-int CBlockView::MidiOutputCount() { return FluidSynthMusicDevice::OutputCount(); }
-
-int CBlockView::WaveOutputCount() { return SoundOutputPresent() ? 1 : 0; }
 
 // Input --------------------------------------------------------------------
 

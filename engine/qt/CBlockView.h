@@ -21,34 +21,30 @@
 #include "engine/GameSession.h"
 #include "engine/PointerChoice.h"
 #include "engine/Rect.h"
-#include "engine/SessionPlatform.h"
+#include "engine/PlayfieldCanvas.h"
+#include "engine/SessionHost.h"
 #include "engine/StageEdits.h"
 #include "engine/ViewCommands.h"
 #include "engine/qt/HeldKeys.h"
 #include "engine/qt/PlayfieldBitmaps.h"
 #include "engine/qt/PlayfieldPointers.h"
-#include "sound/SoundControl.h"
 #include "stages/StageSetView.h"
 
-class AudioOutput;
 class CBlockDoc;
-class EffectPaths;
-class FluidSynthMusicDevice;
-class OutputEffectPlayer;
-class QtMusicUi;
+class OutputDevices;
 class SettingsStore;
-class StatusPanes;
 
 // The playfield view. It owns the game session and runs it: the 50 ms
 // tick, drawing, message boxes, the paddle's input, the pointer shape and
 // the mouse buttons. Everything is drawn into an image of the client area;
 // a paint only copies the image to the screen. In the editor mode it is the
 // stage editor, with a history of the changes made there.
-class CBlockView : public QWidget, public SessionPlatform, public StageSetView {
+class CBlockView : public QWidget, public SessionHost, public PlayfieldCanvas, public StageSetView {
     Q_OBJECT
 public:
-    // Builds the session on the document and reads the game settings.
-    CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent = nullptr);
+    // Builds the session on the document and reads the game settings, the
+    // sound switches against the devices there are.
+    CBlockView(CBlockDoc& doc, SettingsStore& settings, const OutputDevices& devices, QWidget* parent = nullptr);
     ~CBlockView() override;
 
     GameSession& Session() { return session_; }
@@ -57,20 +53,6 @@ public:
     // A new zoom level from the Zoom command: stored, and the whole
     // playfield drawn again at the new size.
     void ChangeZoom(int level);
-
-    // Where the session's four indicators go; none until a window sets it.
-    void SetStatusPanes(StatusPanes* panes) { panes_ = panes; }
-
-    // Sound: the application's effect table and directory arrive once the
-    // view is built; the music files are checked then, before the window shows.
-    void AttachSound(EffectPaths& effects, const std::string& programDir);
-    // What the music files choice of the music-not-found dialog opens.
-    void SetMusicFilesDialog(std::function<void()> show);
-    // Commands 33004 and 33005.
-    void ToggleMusic() { sound_.ToggleMusic(); }
-    void ToggleEffects() { sound_.ToggleEffects(); }
-    void SaveSoundSettings() { sound_.SaveSoundSettings(); }
-    SoundControl& Sound() { return sound_; }
 
     bool IsCommandEnabled(ViewCommand command) const;
     void RunCommand(ViewCommand command);
@@ -111,28 +93,21 @@ public:
     // Carries out a pending invalidation now rather than at the next paint.
     void RedrawIfInvalidated();
 
-    // SessionPlatform
-    void ShowMessage(std::string_view text, MessageIcon icon) override;
+    // SessionHost
     bool SetGameTimer() override;
     void KillGameTimer() override;
-    void InvalidateView() override;
+    std::uint32_t TickCount() override;
+    PaddleInput ReadPaddleInput() override;
+    void ShowMessage(std::string_view text, MessageIcon icon) override;
     void DestroyView() override;
+
+    // PlayfieldCanvas
+    void InvalidateView() override;
     void DrawCell(int column, int row) override;
     void MovePaddleSprite(int oldX, int newX) override;
     void MoveServingBallSprite(int oldX, int newX) override;
     void MoveBallSprite(Point oldCentre, Point newCentre) override;
     void EraseBallSquare(Point centre) override;
-    void ShowStage(int stageIndex) override;
-    void ShowHighScore(std::uint16_t value) override;
-    void ShowScore(std::uint16_t value) override;
-    void ShowBallsLeft(int ballsLeft) override;
-    void PlayEffect(SoundEvent event) override;
-    void PlayMusic(MusicScene scene) override;
-    void StopMusic() override;
-    PaddleInput ReadPaddleInput() override;
-    std::uint32_t TickCount() override;
-    int MidiOutputCount() override;
-    int WaveOutputCount() override;
 
     // StageSetView
     void RestartOnNewSet() override;
@@ -198,18 +173,12 @@ private:
     void AfterEdit();
 
     GameSession session_;
-    SoundControl sound_;
-    std::unique_ptr<AudioOutput> audioOutput_;
-    std::unique_ptr<OutputEffectPlayer> effectPlayer_;
-    std::unique_ptr<FluidSynthMusicDevice> musicDevice_;
-    std::unique_ptr<QtMusicUi> musicUi_;
     CBlockDoc* doc_;
     SettingsStore* settings_;
     ZoomLevel zoom_;
     PlayfieldBitmaps bitmaps_;
     PlayfieldPointers pointers_;
     HeldKeys heldKeys_;
-    StatusPanes* panes_ = nullptr;
     QImage image_;
     bool invalidated_ = false;  // a full repaint is due
     bool painting_ = false;     // inside paintEvent, which shows the whole change anyway

@@ -14,7 +14,9 @@
 struct SessionFixture : ::testing::Test {
     CBlockDoc doc;
     FakePlatform platform;
-    GameSession session{doc, platform};
+    GameSession session{doc, platform, platform};
+
+    SessionFixture() { platform.Serve(session); }
 
     // Puts the ball at (x, y), moving by (dx, dy) each sub-step.
     void Throw(int x, int y, int dx, int dy) {

@@ -19,7 +19,7 @@ struct WideScreen : ScreenInfo {
 
 class GameSettingsTest : public SessionFixture {
 protected:
-    void Read() { ReadGameSettings(session, settings, WideScreen{}); }
+    void Read() { ReadGameSettings(session, settings, WideScreen{}, platform); }
 
     MemorySettingsStore settings;
 };

@@ -39,30 +39,11 @@ private:
     bool standing_[kGridRows][kGridColumns]{};
 };
 
-// The session hands the ball step's outcome to its own handling only, and a
-// cleared stage moves the document on to the next one at once; the playtest
-// watches each step through the stepper seam, while the stage is still the
-// one played. One stage plays at a time.
-struct StepWatch {
-    StepOutcome outcome = StepOutcome::BallInPlay;
-    int tick = 0;
-    StandingBlocks* standing = nullptr;
-    std::vector<Knockout>* knockouts = nullptr;
-};
-StepWatch watch;
-
-StepOutcome ObservedStepBall(GameSession& session) {
-    const int blocksBefore = session.blocksLeft;
-    watch.outcome = StepBall(session);
-    if (session.blocksLeft != blocksBefore) watch.standing->RecordFallen(watch.tick, *watch.knockouts);
-    return watch.outcome;
-}
 }  // namespace
 
 StageOutcome PlayStage(CBlockDoc& doc, int stage, const PlaytestOptions& options) {
     HeadlessPlatform platform(options.seed);
-    GameSession session(doc, platform);
-    session.SetBallStepper(&ObservedStepBall);
+    GameSession session(doc, platform, platform);
     session.speed = options.speed;
     session.mode = options.demo ? GameMode::Demo : GameMode::Play;
     SkilledPlayer player(options.seed);
@@ -71,19 +52,28 @@ StageOutcome PlayStage(CBlockDoc& doc, int stage, const PlaytestOptions& options
     session.StartGame();
     StandingBlocks standing(doc);
     StageOutcome outcome;
-    watch = {StepOutcome::BallInPlay, 0, &standing, &outcome.knockouts};
+    // The session hands the ball step's outcome to its own handling only, and
+    // a cleared stage moves the document on to the next one at once; the
+    // playtest watches each step while the stage is still the one played.
+    StepOutcome stepped = StepOutcome::BallInPlay;
+    session.SetBallStepper([&](GameSession& played) {
+        const int blocksBefore = played.blocksLeft;
+        stepped = StepBall(played);
+        if (played.blocksLeft != blocksBefore) standing.RecordFallen(outcome.ticks, outcome.knockouts);
+        return stepped;
+    });
     while (outcome.ticks < options.maxTicks) {
         // The player launches every served ball at once.
         if (session.ballState == BallState::Serving) session.LaunchBall();
         platform.PointAt(player.PaddleTargetFor(session));
-        watch.outcome = StepOutcome::BallInPlay;
-        watch.tick = ++outcome.ticks;
+        stepped = StepOutcome::BallInPlay;
+        ++outcome.ticks;
         session.OnGameTick(GameSession::kTimerId);
-        if (watch.outcome == StepOutcome::BallLost) {
+        if (stepped == StepOutcome::BallLost) {
             ++outcome.ballsLost;
             session.ballsLeft = GameSession::kStartingBalls;  // never game over
         }
-        if (watch.outcome == StepOutcome::StageCleared) {
+        if (stepped == StepOutcome::StageCleared) {
             outcome.cleared = true;
             outcome.score = session.score;
             return outcome;

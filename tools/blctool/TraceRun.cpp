@@ -9,7 +9,7 @@
 
 #include "engine/BallStep.h"
 #include "engine/GameSession.h"
-#include "engine/NullSessionPlatform.h"
+#include "engine/NullSessionHost.h"
 #include "tools/blctool/TraceScenario.h"
 
 namespace {
@@ -65,8 +65,8 @@ void SetUp(GameSession& session, const TraceScenario& scenario) {
 void WriteTrace(const TraceScenario& scenario, std::ostream& out) {
     CBlockDoc doc;
     std::ranges::copy(scenario.grid, doc.CellsOf(0).begin());
-    NullSessionPlatform platform;
-    GameSession session(doc, platform);
+    NullSessionHost host;
+    GameSession session(doc, host, host);
     SetUp(session, scenario);
 
     int tick = 0;

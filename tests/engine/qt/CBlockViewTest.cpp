@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/qt/CBlockView.h"
+#include "sound/OutputDevices.h"
 
 #include <memory>
 #include <set>
@@ -38,7 +39,7 @@ protected:
     template <typename View = CBlockView>
     void Build(int zoom) {
         settings.WriteInt(Settings::kSection, Settings::kZoom, zoom);
-        view = std::make_unique<View>(doc, settings);
+        view = std::make_unique<View>(doc, settings, NoOutputDevices{});
     }
 
     // Builds the view and carries out its first repaint.

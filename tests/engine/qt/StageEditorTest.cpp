@@ -18,6 +18,7 @@
 #include "base/MemorySettingsStore.h"
 #include "engine/BlockColours.h"
 #include "engine/qt/CBlockView.h"
+#include "sound/OutputDevices.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
 #include "tests/engine/qt/ViewPixels.h"
@@ -32,7 +33,7 @@ QPoint CellCentre(int column, int row) { return {16 + 32 * column + 16, 16 + 16 
 class StageEditorTest : public ::testing::Test {
 protected:
     StageEditorTest() {
-        view = std::make_unique<CBlockView>(doc, settings);  // zoom 2 by default
+        view = std::make_unique<CBlockView>(doc, settings, NoOutputDevices{});  // zoom 2 by default
         view->RunCommand(ViewCommand::Editor);
         view->RedrawIfInvalidated();
     }

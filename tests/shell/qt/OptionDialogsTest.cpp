@@ -25,6 +25,7 @@
 #include "base/qt/DialogFrame.h"
 #include "base/qt/MessageBox.h"
 #include "engine/qt/CBlockView.h"
+#include "sound/OutputDevices.h"
 #include "shell/qt/AboutBox.h"
 #include "shell/qt/CControlDlg.h"
 #include "shell/qt/CMessageDlg.h"
@@ -165,7 +166,7 @@ TEST_F(MessageDialogTest, ALongerTextIsRefusedAndTheDialogStaysOpen) {
 TEST_F(MessageDialogTest, TheEditorCommandStoresShiftJisInTheDocument) {
     CBlockDoc doc;
     MemorySettingsStore settings;
-    CBlockView view(doc, settings);
+    CBlockView view(doc, settings, NoOutputDevices{});
     view.RunCommand(ViewCommand::Editor);
     doc.SetMessage("\x91\x53\x95\x94");  // 全部
     WhenDialogOpens([](QWidget& dialog) {
