@@ -8,6 +8,7 @@
 
 #include "base/Cp932.h"
 #include "base/StringTable.h"
+#include "engine/BallFlight.h"
 #include "engine/BallStep.h"
 #include "engine/PaddleTarget.h"
 #include "engine/PlayfieldCanvas.h"
@@ -40,28 +41,28 @@ GameSession::GameSession(CBlockDoc& doc, SessionHost& host, PlayfieldCanvas& can
     : doc_(&doc), host_(&host), canvas_(&canvas), panes_(&noPanes), sound_(&noSound), stepBall_(&StepBall) {}
 
 void GameSession::StartGame() {
-    score = 0;
-    ballsLeft = kStartingBalls;
-    if (mode == GameMode::Editor) {
-        if (timerRunning) {
+    state_.score = 0;
+    state_.ballsLeft = kStartingBalls;
+    if (state_.mode == GameMode::Editor) {
+        if (state_.timerRunning) {
             host_->KillGameTimer();
-            timerRunning = false;
+            state_.timerRunning = false;
         }
         sound_->StopMusic();
     } else {
         // An empty stage is the designer's business: say so and play it anyway.
         if (doc_->CountBlocks() == 0)
             host_->ShowMessage(LoadString(StringId::NoBlocks), MessageIcon::Exclamation);
-        if (mode == GameMode::Demo) sound_->PlayMusic(MusicScene::Demo);
+        if (state_.mode == GameMode::Demo) sound_->PlayMusic(MusicScene::Demo);
         random_.Seed(host_->TickCount());
         ServeBall();
-        if (!timerRunning) {
+        if (!state_.timerRunning) {
             if (!host_->SetGameTimer()) {
                 // Without a tick nothing can move; the view closes and the program with it.
                 host_->ShowMessage(SessionTexts::kNoTimer, MessageIcon::Stop);
                 host_->DestroyView();
             } else {
-                timerRunning = true;
+                state_.timerRunning = true;
             }
         }
     }
@@ -70,16 +71,13 @@ void GameSession::StartGame() {
 }
 
 void GameSession::ServeBall() {
-    ballX = paddleX;
-    ballY = Playfield::kBallRestY;
-    ballDX = Playfield::kServeDX;
-    ballDY = Playfield::kServeDY;
-    switch (mode) {
+    state_.PutBallOnPaddle();
+    switch (state_.mode) {
     case GameMode::Demo:
-        ballState = BallState::InFlight;
+        state_.ballState = BallState::InFlight;
         break;
     case GameMode::Play:
-        ballState = BallState::Serving;
+        state_.ballState = BallState::Serving;
         sound_->PlayMusic(MusicScene::Play);
         break;
     case GameMode::Editor:
@@ -88,57 +86,71 @@ void GameSession::ServeBall() {
 }
 
 void GameSession::RefreshStage() {
-    blocksLeft = doc_->PrepareStage();
+    state_.blocksLeft = doc_->PrepareStage();
     panes_->ShowStage(doc_->CurrentStage());
-    panes_->ShowHighScore(highScore);
-    panes_->ShowScore(score);
-    panes_->ShowBallsLeft(ballsLeft);
+    panes_->ShowHighScore(state_.highScore);
+    panes_->ShowScore(state_.score);
+    panes_->ShowBallsLeft(state_.ballsLeft);
 }
 
-void GameSession::LaunchBall() { ballState = BallState::InFlight; }
+void GameSession::LaunchBall() { state_.ballState = BallState::InFlight; }
 
 void GameSession::TogglePause() {
-    ballState = ballState == BallState::Paused ? BallState::InFlight : BallState::Paused;
+    state_.ballState = state_.ballState == BallState::Paused ? BallState::InFlight : BallState::Paused;
+}
+
+void GameSession::Pause() { state_.ballState = BallState::Paused; }
+
+void GameSession::StopTimer() {
+    if (!state_.timerRunning) return;
+    host_->KillGameTimer();
+    state_.timerRunning = false;
+}
+
+void GameSession::SetControl(bool keyboard, bool hideCursor) {
+    state_.keyboardControl = keyboard;
+    state_.hideCursor = hideCursor;
 }
 
 void GameSession::ChooseMode(GameMode newMode) {
-    if (mode == newMode) return;
-    mode = newMode;
+    if (state_.mode == newMode) return;
+    state_.mode = newMode;
     StartGame();
 }
 
 void GameSession::MovePaddle(int x) {
-    canvas_->MovePaddleSprite(paddleX, x);
-    paddleX = x;
+    canvas_->MovePaddleSprite(state_.paddleX, x);
+    state_.paddleX = x;
 }
 
 void GameSession::MoveServingBall(int x) {
-    canvas_->MoveServingBallSprite(ballX, x);
-    ballX = x;
+    canvas_->MoveServingBallSprite(state_.ballX, x);
+    state_.ballX = x;
 }
 
 void GameSession::InvalidateView() { canvas_->InvalidateView(); }
 
 void GameSession::MovePaddleForTick(int lowest, int highest) {
     const int x = std::clamp(PaddleTarget(*this, host_->ReadPaddleInput()), lowest, highest);
-    if (x != paddleX) MovePaddle(x);
+    if (x != state_.paddleX) MovePaddle(x);
 }
 
 bool GameSession::OnGameTick(int timerId) {
-    if (mode == GameMode::Editor) return true;
-    if (busy) return true;  // a message box of an earlier tick is still open
+    if (state_.mode == GameMode::Editor) return true;
+    if (state_.busy) return true;  // a message box of an earlier tick is still open
     if (timerId != kTimerId) return false;
 
-    if (ballState != BallState::InFlight) {
+    if (state_.ballState != BallState::InFlight) {
         MovePaddleForTick(Playfield::kPaddleMinX, Playfield::kPaddleMaxX);
         // The resting ball follows the paddle every tick, moved or not.
-        if (ballState == BallState::Serving) MoveServingBall(paddleX);
+        if (state_.ballState == BallState::Serving) MoveServingBall(state_.paddleX);
         return true;
     }
 
     MovePaddleForTick(Playfield::kFlightPaddleMinX, Playfield::kFlightPaddleMaxX);
-    const StepOutcome outcome = stepBall_(*this);
-    if (effectsEnabled && lastEvent != SoundEvent::None) sound_->PlayEffect(lastEvent);
+    BallFlight flight{state_, *doc_, random_, *canvas_, *panes_};
+    const StepOutcome outcome = stepBall_(flight);
+    if (state_.effectsEnabled && state_.lastEvent != SoundEvent::None) sound_->PlayEffect(state_.lastEvent);
 
     if (outcome == StepOutcome::BallLost) OnBallLost();
     if (outcome == StepOutcome::StageCleared) OnStageCleared();
@@ -146,30 +158,30 @@ bool GameSession::OnGameTick(int timerId) {
 }
 
 void GameSession::OnBallLost() {
-    if (mode == GameMode::Play) --ballsLeft;
-    if (ballsLeft == 0) {
-        busy = true;
+    if (state_.mode == GameMode::Play) --state_.ballsLeft;
+    if (state_.ballsLeft == 0) {
+        state_.busy = true;
         sound_->PlayMusic(MusicScene::GameOver);
         host_->ShowMessage(SessionTexts::kGameOver, MessageIcon::Information);
         StartGame();  // the same stage again, with score 0 and three balls
-        busy = false;
+        state_.busy = false;
         return;
     }
     ServeBall();
-    panes_->ShowBallsLeft(ballsLeft);
+    panes_->ShowBallsLeft(state_.ballsLeft);
 }
 
 void GameSession::OnStageCleared() {
     const bool bonus = doc_->BonusBall();
-    if (mode != GameMode::Demo) {
-        busy = true;
+    if (state_.mode != GameMode::Demo) {
+        state_.busy = true;
         if (doc_->NextStage() == 0)
             host_->ShowMessage(Cp932ToUtf8(doc_->MessageText()), MessageIcon::Information);
         if (bonus) {
             host_->ShowMessage(SessionTexts::kBonusBall, MessageIcon::Information);
-            ballsLeft = std::min(ballsLeft + 1, kMostBalls);
+            state_.ballsLeft = std::min(state_.ballsLeft + 1, kMostBalls);
         }
-        busy = false;
+        state_.busy = false;
     }
     RefreshStage();
     ServeBall();

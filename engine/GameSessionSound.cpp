@@ -7,7 +7,7 @@
 #include "engine/SessionHost.h"
 
 std::optional<MusicScene> GameSession::ModeMusic() const {
-    switch (mode) {
+    switch (state_.mode) {
     case GameMode::Demo: return MusicScene::Demo;
     case GameMode::Play: return MusicScene::Play;
     case GameMode::Editor: break;

@@ -17,11 +17,10 @@ ZoomLevel ReadGameSettings(GameSession& session, SettingsStore& settings, const 
     const ZoomLevel zoom = ApplyZoom(settings.ReadInt(kSection, kZoom, kDefaultZoom), screen, settings);
 
     const int sound = settings.ReadInt(kSection, kSound, kDefaultSound);
-    session.musicEnabled = (sound & kSoundMusicBit) != 0 && devices.MidiOutputCount() > 0;
-    session.effectsEnabled = (sound & kSoundEffectsBit) != 0 && devices.WaveOutputCount() > 0;
+    session.SetMusicOn((sound & kSoundMusicBit) != 0 && devices.MidiOutputCount() > 0);
+    session.SetEffectsOn((sound & kSoundEffectsBit) != 0 && devices.WaveOutputCount() > 0);
 
-    session.speed = std::clamp(settings.ReadInt(kSection, kSpeed, kDefaultSpeed), 0, 3);
-    session.keyboardControl = settings.ReadString(kSection, kUse) == kKeyboard;
-    session.hideCursor = settings.ReadString(kSection, kHideCursor) == kOn;
+    session.SetSpeed(std::clamp(settings.ReadInt(kSection, kSpeed, kDefaultSpeed), 0, 3));
+    session.SetControl(settings.ReadString(kSection, kUse) == kKeyboard, settings.ReadString(kSection, kHideCursor) == kOn);
     return zoom;
 }

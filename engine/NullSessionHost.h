@@ -6,12 +6,13 @@
 
 #include "engine/PlayfieldCanvas.h"
 #include "engine/SessionHost.h"
+#include "engine/StatusPanes.h"
 
-// A host and canvas with no window: nothing is drawn or shown, the tick can
-// always be had, and the clock stands at 0. For headless runs of the real
-// session (tools, benchmarks) whose result is read from the session and the
-// stage itself; such a session has no panes or sound either.
-class NullSessionHost : public SessionHost, public PlayfieldCanvas {
+// A host, canvas and panes with no window: nothing is drawn or shown, the
+// tick can always be had, and the clock stands at 0. For headless runs of
+// the real session (tools, benchmarks) whose result is read from the
+// session and the stage itself.
+class NullSessionHost : public SessionHost, public PlayfieldCanvas, public StatusPanes {
 public:
     bool SetGameTimer() override { return true; }
     void KillGameTimer() override {}
@@ -26,4 +27,9 @@ public:
     void MoveServingBallSprite(int, int) override {}
     void MoveBallSprite(Point, Point) override {}
     void EraseBallSquare(Point) override {}
+
+    void ShowStage(int) override {}
+    void ShowHighScore(std::uint16_t) override {}
+    void ShowScore(std::uint16_t) override {}
+    void ShowBallsLeft(int) override {}
 };

@@ -49,10 +49,7 @@ CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, const OutputDevi
 
 CBlockView::~CBlockView() {
     qApp->removeEventFilter(&heldKeys_);
-    if (session_.timerRunning) {
-        KillGameTimer();
-        session_.timerRunning = false;
-    }
+    session_.StopTimer();
     if (doc_->View() == this) doc_->AttachView(nullptr);
 }
 
@@ -104,7 +101,7 @@ void CBlockView::OnDraw(const QRect& clipBox) {
             PlayfieldPainter::PaintEditorPanel(painter, zoom_, leftKind, rightKind);
         }
         if (RepaintShowsBall()) {
-            const Rect square = BallSquare({session_.ballX, session_.ballY}, zoom_.zoom);
+            const Rect square = BallSquare({session_.State().ballX, session_.State().ballY}, zoom_.zoom);
             PlayfieldPainter::PaintPicture(painter, bitmaps_.Picture(PlayfieldPicture::Ball, zoom_.zoom), square);
         }
     }
@@ -117,8 +114,8 @@ bool CBlockView::RepaintShowsBall() const {
     // A ball in flight, above all a paused one that no tick moves, stays in
     // sight. While a tick's message box is open the ball may just have been
     // lost, so it is left to the ticks after the box.
-    const BallState state = session_.ballState;
-    return !InEditor() && !session_.busy && (state == BallState::InFlight || state == BallState::Paused);
+    const BallState state = session_.State().ballState;
+    return !InEditor() && !session_.State().busy && (state == BallState::InFlight || state == BallState::Paused);
 }
 
 void CBlockView::RedrawIfInvalidated() {
@@ -315,6 +312,6 @@ void CBlockView::RestartOnNewSet() {
 
 void CBlockView::RepaintStage() { InvalidateView(); }
 
-std::uint16_t CBlockView::HighScore() const { return session_.highScore; }
+std::uint16_t CBlockView::HighScore() const { return session_.State().highScore; }
 
-void CBlockView::SetHighScore(std::uint16_t score) { session_.highScore = score; }
+void CBlockView::SetHighScore(std::uint16_t score) { session_.SetHighScore(score); }

@@ -147,7 +147,7 @@ protected:
 
 private:
     void ResizeToZoom();
-    bool InEditor() const { return session_.mode == GameMode::Editor; }
+    bool InEditor() const { return session_.State().mode == GameMode::Editor; }
     bool RepaintShowsBall() const;
     // Asks for the screen to show what an incremental drawing changed.
     void Touched(const Rect& rect);

@@ -306,7 +306,7 @@ void CMainFrame::ChooseZoom() {
 }
 
 void CMainFrame::SetSpeed(int speed) {
-    view_->Session().speed = speed;
+    view_->Session().SetSpeed(speed);
     SaveSpeedSetting(view_->Session(), *settings_);
 }
 

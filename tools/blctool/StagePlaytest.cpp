@@ -4,6 +4,7 @@
 
 #include "tools/blctool/StagePlaytest.h"
 
+#include "engine/BallFlight.h"
 #include "engine/BallStep.h"
 #include "engine/GameSession.h"
 #include "engine/SkilledPlayer.h"
@@ -44,8 +45,10 @@ private:
 StageOutcome PlayStage(CBlockDoc& doc, int stage, const PlaytestOptions& options) {
     HeadlessPlatform platform(options.seed);
     GameSession session(doc, platform, platform);
-    session.speed = options.speed;
-    session.mode = options.demo ? GameMode::Demo : GameMode::Play;
+    SessionState start = session.State();
+    start.speed = options.speed;
+    start.mode = options.demo ? GameMode::Demo : GameMode::Play;
+    session.Restore(start);
     SkilledPlayer player(options.seed);
 
     doc.m_nStage = stage;
@@ -56,30 +59,32 @@ StageOutcome PlayStage(CBlockDoc& doc, int stage, const PlaytestOptions& options
     // a cleared stage moves the document on to the next one at once; the
     // playtest watches each step while the stage is still the one played.
     StepOutcome stepped = StepOutcome::BallInPlay;
-    session.SetBallStepper([&](GameSession& played) {
-        const int blocksBefore = played.blocksLeft;
-        stepped = StepBall(played);
-        if (played.blocksLeft != blocksBefore) standing.RecordFallen(outcome.ticks, outcome.knockouts);
+    session.SetBallStepper([&](BallFlight& flight) {
+        const int blocksBefore = flight.state.blocksLeft;
+        stepped = StepBall(flight);
+        if (flight.state.blocksLeft != blocksBefore) standing.RecordFallen(outcome.ticks, outcome.knockouts);
         return stepped;
     });
     while (outcome.ticks < options.maxTicks) {
         // The player launches every served ball at once.
-        if (session.ballState == BallState::Serving) session.LaunchBall();
+        if (session.State().ballState == BallState::Serving) session.LaunchBall();
         platform.PointAt(player.PaddleTargetFor(session));
         stepped = StepOutcome::BallInPlay;
         ++outcome.ticks;
         session.OnGameTick(GameSession::kTimerId);
         if (stepped == StepOutcome::BallLost) {
             ++outcome.ballsLost;
-            session.ballsLeft = GameSession::kStartingBalls;  // never game over
+            SessionState endless = session.State();  // never game over
+            endless.ballsLeft = GameSession::kStartingBalls;
+            session.Restore(endless);
         }
         if (stepped == StepOutcome::StageCleared) {
             outcome.cleared = true;
-            outcome.score = session.score;
+            outcome.score = session.State().score;
             return outcome;
         }
     }
-    outcome.score = session.score;
-    outcome.blocksLeft = session.blocksLeft;
+    outcome.score = session.State().score;
+    outcome.blocksLeft = session.State().blocksLeft;
     return outcome;
 }

@@ -22,6 +22,7 @@
 #include "engine/DrawGeometry.h"
 #include "stages/CBlockDoc.h"
 #include "tests/base/qt/MessageBoxes.h"
+#include "tests/engine/SetState.h"
 #include "tests/engine/qt/ViewPixels.h"
 
 namespace {
@@ -153,7 +154,8 @@ TEST_F(CBlockViewTest, TheEditorDrawsGridLinesOnlyAtTheTopAndLeftOfEachCell) {
 TEST_F(CBlockViewTest, ThePaddleErasesOnlyWhatItUncovers) {
     BuildAndDraw(2);
     GameSession& session = view->Session();
-    const int x = session.paddleX = 400;
+    const int x = 400;
+    Set(session, &SessionState::paddleX, x);
     view->MovePaddleSprite(x, x);
     const QImage before = view->Image();
     const QRect paddle((x - 8) / 2, 272, 40, 6);
@@ -181,7 +183,7 @@ TEST_F(CBlockViewTest, BoxesCarryTheirIconsAndATimerThatCannotBeSetClosesTheWind
     EXPECT_EQ(seen[1].icon, QMessageBox::Critical);
     EXPECT_EQ(seen[1].text, QStringLiteral("タイマーが使用できませんので終了します"));
     EXPECT_FALSE(view->isVisible());
-    EXPECT_FALSE(view->Session().timerRunning);
+    EXPECT_FALSE(view->Session().State().timerRunning);
 }
 
 TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {
@@ -191,21 +193,21 @@ TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {
     view->show();
     doc.RestartAtFirstStage();
     GameSession& session = view->Session();
-    ASSERT_TRUE(session.timerRunning);
-    const int start = session.paddleX;
+    ASSERT_TRUE(session.State().timerRunning);
+    const int start = session.State().paddleX;
 
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QApplication::sendEvent(view.get(), &press);
     QTest::qWait(300);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
     QApplication::sendEvent(view.get(), &release);
-    const int moved = session.paddleX;
+    const int moved = session.State().paddleX;
     EXPECT_GT(moved, start);
     EXPECT_EQ((moved - start) % 12, 0);  // whole steps at speed 1
-    EXPECT_EQ(session.ballX, moved);     // the served ball rides along
+    EXPECT_EQ(session.State().ballX, moved);     // the served ball rides along
 
     QTest::qWait(150);
-    EXPECT_EQ(session.paddleX, moved);
+    EXPECT_EQ(session.State().paddleX, moved);
 }
 
 // The buttons launch and pause the ball, the pointer follows its state, and
@@ -218,13 +220,13 @@ TEST_F(CBlockViewTest, ButtonsPauseTheBallAndAFullRepaintKeepsItInSight) {
     GameSession& session = view->Session();
     EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);  // serving: the play pointer
     QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
-    EXPECT_EQ(session.ballState, BallState::InFlight);
+    EXPECT_EQ(session.State().ballState, BallState::InFlight);
     EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
     QTest::mouseClick(view.get(), Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
-    ASSERT_EQ(session.ballState, BallState::Paused);
+    ASSERT_EQ(session.State().ballState, BallState::Paused);
     EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
-    session.ballX = 500;  // stopped mid-flight, far from the paddle
-    session.ballY = 300;
+    Set(session, &SessionState::ballX, 500);  // stopped mid-flight, far from the paddle
+    Set(session, &SessionState::ballY, 300);
     const Rect square = BallSquare({500, 300}, 3);
     const QRect ball(square.x, square.y, square.width, square.height);
 
@@ -233,11 +235,11 @@ TEST_F(CBlockViewTest, ButtonsPauseTheBallAndAFullRepaintKeepsItInSight) {
     EXPECT_FALSE(AllOf(ball, kWhite));
 
     // Not while a tick's message box is open: the ball may just have been lost.
-    session.busy = true;
+    Set(session, &SessionState::busy, true);
     view->InvalidateView();
     view->RedrawIfInvalidated();
     EXPECT_TRUE(AllOf(ball, kWhite));
-    session.busy = false;
+    Set(session, &SessionState::busy, false);
     view->RunCommand(ViewCommand::Demo);
     EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
 }
@@ -258,7 +260,7 @@ TEST_F(CBlockViewTest, TheEditorPanelScalesAndNoPaddleIsDrawnOverIt) {
     for (const int zoom : {2, 3, 4}) {
         SCOPED_TRACE(zoom);
         BuildAndDraw(zoom);
-        const int paddleX = view->Session().paddleX;
+        const int paddleX = view->Session().State().paddleX;
         const Rect place = PaddleMove(paddleX, paddleX, ZoomLevel::For(zoom)).picture;
         const QRect paddle(place.x, place.y, place.width, place.height);
         const QImage playing = view->Image().copy(paddle);

@@ -21,6 +21,7 @@
 #include "sound/OutputDevices.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
+#include "tests/engine/SetState.h"
 #include "tests/engine/qt/ViewPixels.h"
 #include "tests/stages/DocumentWorld.h"
 
@@ -187,15 +188,15 @@ TEST_F(StageEditorTest, NextStageInPlayRestartsTheGameAndStopsAtTheLast) {
     for (int stage = 0; stage < kStageCount; ++stage) doc.CellsOf(stage)[0] = 5;
     view->RunCommand(ViewCommand::Play);
     GameSession& session = view->Session();
-    session.score = 120;
-    session.ballsLeft = 1;
-    session.ballState = BallState::InFlight;
+    Set(session, &SessionState::score, 120);
+    Set(session, &SessionState::ballsLeft, 1);
+    Set(session, &SessionState::ballState, BallState::InFlight);
     view->OnNextStage();
     EXPECT_EQ(doc.CurrentStage(), 1);
-    EXPECT_EQ(session.score, 0);
-    EXPECT_EQ(session.ballsLeft, 3);
-    EXPECT_EQ(session.ballState, BallState::Serving);
-    EXPECT_EQ(session.mode, GameMode::Play);
+    EXPECT_EQ(session.State().score, 0);
+    EXPECT_EQ(session.State().ballsLeft, 3);
+    EXPECT_EQ(session.State().ballState, BallState::Serving);
+    EXPECT_EQ(session.State().mode, GameMode::Play);
 
     doc.m_nStage = 9;
     view->OnNextStage();

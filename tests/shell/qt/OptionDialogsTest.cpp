@@ -46,7 +46,7 @@ struct OptionDialogsTest : SessionFixture {
 };
 
 TEST_F(OptionDialogsTest, SpeedRoundTripFromTurboToSlow) {
-    session.speed = 3;  // as after the turbo toolbar button
+    Set(session, &SessionState::speed, 3);  // as after the turbo toolbar button
     WhenDialogOpens([](QWidget& dialog) {
         EXPECT_TRUE(Button(dialog, 123).isChecked());
         EXPECT_EQ(Button(dialog, 120).text(), "遅い(&S)");
@@ -54,7 +54,7 @@ TEST_F(OptionDialogsTest, SpeedRoundTripFromTurboToSlow) {
         Button(dialog, 1).click();
     });
     RunSpeedCommand(session, settings, nullptr);
-    EXPECT_EQ(session.speed, 0);
+    EXPECT_EQ(session.State().speed, 0);
     EXPECT_EQ(settings.ReadInt(kSection, kSpeed, -1), 0);
 }
 
@@ -67,8 +67,8 @@ TEST_F(OptionDialogsTest, KeyboardControlWithHiddenPointerIsStored) {
         Button(dialog, 1).click();
     });
     RunControlCommand(session, settings, nullptr);
-    EXPECT_TRUE(session.keyboardControl);
-    EXPECT_TRUE(session.hideCursor);
+    EXPECT_TRUE(session.State().keyboardControl);
+    EXPECT_TRUE(session.State().hideCursor);
     EXPECT_EQ(settings.ReadString(kSection, kUse), "Keyboard");
     EXPECT_EQ(settings.ReadString(kSection, kHideCursor), "On");
 }
@@ -89,9 +89,9 @@ TEST_F(OptionDialogsTest, CancelChangesNothing) {
     WhenDialogOpens([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     EXPECT_EQ(AskAllClearMessage("old", nullptr), std::nullopt);
 
-    EXPECT_EQ(session.speed, 1);
-    EXPECT_FALSE(session.keyboardControl);
-    EXPECT_FALSE(session.hideCursor);
+    EXPECT_EQ(session.State().speed, 1);
+    EXPECT_FALSE(session.State().keyboardControl);
+    EXPECT_FALSE(session.State().hideCursor);
     EXPECT_TRUE(settings.Values().empty());
 }
 
