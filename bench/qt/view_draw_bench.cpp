@@ -58,9 +58,9 @@ void BM_TickDrawing(benchmark::State& state) {
         // three sub-steps, and a block changes.
         const int newPaddleX = paddleX + 20 * direction;
         const Point newBall{ball.x + 12 * direction, ball.y - 12 * direction};
-        view.MovePaddleSprite(paddleX, newPaddleX);
-        view.MoveBallSprite(ball, newBall);
-        view.DrawCell(7, 5);
+        view.Canvas().MovePaddleSprite(paddleX, newPaddleX);
+        view.Canvas().MoveBallSprite(ball, newBall);
+        view.Canvas().DrawCell(7, 5);
         paddleX = newPaddleX;
         ball = newBall;
         direction = -direction;

@@ -9,17 +9,14 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 #include "base/qt/MessageBox.h"
 #include "base/qt/PrimaryScreen.h"
 #include "engine/AwayPause.h"
-#include "engine/BallSprite.h"
 #include "engine/DrawGeometry.h"
 #include "engine/GameSettings.h"
 #include "engine/PaddleTarget.h"
 #include "engine/SessionMouse.h"
-#include "engine/qt/PlayfieldPainter.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -33,11 +30,12 @@ QRect ToQRect(const Rect& rect) { return {rect.x, rect.y, rect.width, rect.heigh
 
 CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, const OutputDevices& devices, QWidget* parent)
     : QWidget(parent),
-      session_(doc, *this, *this),
+      image_(doc, [this] { return InEditor(); }, [this](const Rect& rect) { Touched(rect); }, [this] { update(); }),
+      session_(doc, *this, image_),
       doc_(&doc),
       settings_(&settings),
-      bitmaps_(PlayfieldBitmaps::Load()),
-      pointers_(PlayfieldPointers::Load()) {
+      pointers_(PlayfieldPointers::Load()),
+      editor_(session_, image_) {
     doc.AttachView(this);
     zoom_ = ReadGameSettings(session_, settings, PrimaryScreen{}, devices);
     setMouseTracking(true);  // the pointer's shape follows every move
@@ -45,6 +43,8 @@ CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, const OutputDevi
     qApp->installEventFilter(&heldKeys_);
     ResizeToZoom();
     UpdatePointer();
+    connect(&editor_, &StageEditor::edited, this, &CBlockView::AfterEdit);
+    connect(&editor_, &StageEditor::stageStepped, this, &CBlockView::AfterSessionChange);
 }
 
 CBlockView::~CBlockView() {
@@ -58,9 +58,7 @@ void CBlockView::ResizeToZoom() {
     // One image pixel per device-independent pixel; a high-density screen
     // scales the whole picture by a whole factor, keeping it crisp.
     setFixedSize(size);
-    image_ = QImage(size, QImage::Format_RGB32);
-    image_.fill(Qt::white);
-    InvalidateView();
+    image_.SetZoom(zoom_);
 }
 
 void CBlockView::ChangeZoom(int level) {
@@ -72,10 +70,10 @@ void CBlockView::ChangeZoom(int level) {
 bool CBlockView::IsCommandEnabled(ViewCommand command) const { return IsViewCommandEnabled(command, session_); }
 
 void CBlockView::RunCommand(ViewCommand command) {
-    EndStroke();
+    editor_.EndStroke();
     if (!RunViewCommand(command, session_)) return;
     // The editor's hold on the mouse ends with the editor.
-    if (!InEditor()) capture_ = false;
+    if (!InEditor()) editor_.EndCapture();
     AfterSessionChange();
 }
 
@@ -88,23 +86,17 @@ void CBlockView::AfterSessionChange() {
     emit sessionStateChanged();
 }
 
+void CBlockView::AfterEdit() {
+    UpdatePointer();
+    emit editStateChanged();
+}
+
 // Drawing ---------------------------------------------------------------
 
 void CBlockView::OnDraw(const QRect& clipBox) {
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintFrame(painter, bitmaps_, zoom_,
-                                     {clipBox.x(), clipBox.y(), clipBox.width(), clipBox.height()});
-        PlayfieldPainter::PaintGrid(painter, *doc_, zoom_, InEditor());
-        if (InEditor()) {
-            painter.setFont(font());
-            PlayfieldPainter::PaintEditorPanel(painter, zoom_, leftKind, rightKind);
-        }
-        if (RepaintShowsBall()) {
-            const Rect square = BallSquare({session_.State().ballX, session_.State().ballY}, zoom_.zoom);
-            PlayfieldPainter::PaintPicture(painter, bitmaps_.Picture(PlayfieldPicture::Ball, zoom_.zoom), square);
-        }
-    }
+    PlayfieldImage::Scene scene{InEditor(), editor_.LeftKind(), editor_.RightKind(), std::nullopt, font()};
+    if (RepaintShowsBall()) scene.ball = Point{session_.State().ballX, session_.State().ballY};
+    image_.Draw({clipBox.x(), clipBox.y(), clipBox.width(), clipBox.height()}, scene);
     // A repaint also brings the paddle to where the input puts it now. A
     // resting ball waits for the next tick, which puts it on the paddle.
     if (!InEditor()) session_.MovePaddle(PaddleTarget(session_, ReadPaddleInput()));
@@ -119,10 +111,7 @@ bool CBlockView::RepaintShowsBall() const {
 }
 
 void CBlockView::RedrawIfInvalidated() {
-    if (!invalidated_) return;
-    invalidated_ = false;
-    image_.fill(Qt::white);
-    OnDraw(image_.rect());
+    if (image_.TakeInvalidation()) OnDraw(image_.Image().rect());
 }
 
 void CBlockView::paintEvent(QPaintEvent* event) {
@@ -131,64 +120,11 @@ void CBlockView::paintEvent(QPaintEvent* event) {
     painting_ = false;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(event->rect(), image_, event->rect());
+    painter.drawImage(event->rect(), image_.Image(), event->rect());
 }
 
 void CBlockView::Touched(const Rect& rect) {
     if (!painting_) update(ToQRect(rect));
-}
-
-void CBlockView::InvalidateView() {
-    // Done at the next paint, as the window system would: whatever the
-    // caller changes after asking (a stage made to stand again) is shown.
-    invalidated_ = true;
-    update();
-}
-
-void CBlockView::DrawCell(int column, int row) {
-    const PixelPoint origin = CellOrigin(column, row, zoom_.zoom);
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintBlock(painter, origin, zoom_, doc_->Cell(column, row), InEditor());
-    }
-    Touched({origin.x, origin.y, zoom_.cellWidth, zoom_.cellHeight});
-}
-
-void CBlockView::PaintSpriteMove(const SpriteMove& move, PlayfieldPicture picture) {
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintSpriteMove(painter, move, bitmaps_.Picture(picture, zoom_.zoom));
-    }
-    Touched(move.uncovered);
-    Touched(move.picture);
-}
-
-void CBlockView::MovePaddleSprite(int oldX, int newX) {
-    PaintSpriteMove(PaddleMove(oldX, newX, zoom_), PlayfieldPicture::Paddle);
-}
-
-void CBlockView::MoveServingBallSprite(int oldX, int newX) {
-    PaintSpriteMove(ServingBallMove(oldX, newX, zoom_), PlayfieldPicture::Ball);
-}
-
-void CBlockView::MoveBallSprite(Point oldCentre, Point newCentre) {
-    const BallSpriteMove move = PlanBallSpriteMove(oldCentre, newCentre, zoom_.zoom);
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintPicture(painter, bitmaps_.Picture(PlayfieldPicture::Ball, zoom_.zoom), move.blit);
-        for (const Rect& strip : move.Strips()) PlayfieldPainter::PaintFill(painter, strip, ViewColours::kBackground);
-    }
-    Touched(move.blit);
-    for (const Rect& strip : move.Strips()) Touched(strip);
-}
-
-void CBlockView::EraseBallSquare(Point centre) {
-    const Rect square = BallSquare(centre, zoom_.zoom);
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintFill(painter, square, ViewColours::kBackground);
-    }
-    Touched(square);
 }
 
 // Timer and message boxes -------------------------------------------------
@@ -266,19 +202,20 @@ void CBlockView::mouseMoveEvent(QMouseEvent* event) {
     UpdatePointer(position);
     // The window system keeps sending moves outside the view while a button
     // is held, so a drag goes on wherever the pointer wanders.
-    if (!InEditor() || !capture_) return;
+    if (!InEditor() || !editor_.Dragging()) return;
     // The release may have gone elsewhere (to a box that opened mid-drag,
     // say): a move with no button held ends the drag instead of painting.
     if ((event->buttons() & (Qt::LeftButton | Qt::RightButton)) == Qt::NoButton) {
-        EndCapture();
+        editor_.EndCapture();
         return;
     }
-    if (const auto cell = GridCellAt(position, zoom_)) PaintCell(*cell, dragLeft ? leftKind : rightKind);
+    editor_.Drag(position, zoom_);
 }
 
 void CBlockView::mousePressEvent(QMouseEvent* event) {
     if (InEditor()) {
-        if (IsPaintingButton(event->button())) PressInEditor(PositionOf(event), event->button() == Qt::LeftButton);
+        if (IsPaintingButton(event->button()))
+            editor_.Press(PositionOf(event), event->button() == Qt::LeftButton, zoom_);
         return;
     }
     if (event->button() == Qt::LeftButton) PressLeftOutsideEditor(session_);
@@ -288,13 +225,13 @@ void CBlockView::mousePressEvent(QMouseEvent* event) {
 
 void CBlockView::mouseReleaseEvent(QMouseEvent* event) {
     if (InEditor() && IsPaintingButton(event->button()))
-        ReleaseInEditor(PositionOf(event), event->button() == Qt::LeftButton);
+        editor_.Release(PositionOf(event), event->button() == Qt::LeftButton, zoom_);
 }
 
 bool CBlockView::event(QEvent* event) {
     // A modal box over the window, or a grab taken away, leaves the view
     // without the mouse: the editor's drag ends there.
-    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::UngrabMouse) EndCapture();
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::UngrabMouse) editor_.EndCapture();
     return QWidget::event(event);
 }
 
@@ -302,15 +239,13 @@ bool CBlockView::event(QEvent* event) {
 
 void CBlockView::RestartOnNewSet() {
     // The history belongs to the set that was there before.
-    strokeBefore_.reset();
-    capture_ = false;
-    history_.clear();
+    editor_.Forget();
     session_.StartGame();
     AfterSessionChange();
     emit editStateChanged();
 }
 
-void CBlockView::RepaintStage() { InvalidateView(); }
+void CBlockView::RepaintStage() { image_.InvalidateView(); }
 
 std::uint16_t CBlockView::HighScore() const { return session_.State().highScore; }
 

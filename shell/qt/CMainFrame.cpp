@@ -193,13 +193,14 @@ void CMainFrame::BindGameCommands() {
 
 void CMainFrame::BindEditorCommands() {
     using namespace CommandId;
-    commands_->SetHandler(NextStage, [this] { view_->OnNextStage(); });
-    commands_->SetHandler(PrevStage, [this] { view_->OnPrevStage(); });
-    commands_->SetHandler(BonusBall, [this] { view_->OnBonusBall(); });
-    commands_->SetHandler(AllClearMessage, [this] { view_->OnAllClearMessage(AskAllClearMessage); });
-    commands_->SetHandler(DeleteStage, [this] { view_->OnDeleteStage(); });
-    commands_->SetHandler(EditUndo, [this] { view_->Undo(); });
-    commands_->SetHandler(EditRedo, [this] { view_->Redo(); });
+    StageEditor& editor = view_->Editor();
+    commands_->SetHandler(NextStage, [&editor] { editor.NextStage(); });
+    commands_->SetHandler(PrevStage, [&editor] { editor.PrevStage(); });
+    commands_->SetHandler(BonusBall, [&editor] { editor.BonusBall(); });
+    commands_->SetHandler(AllClearMessage, [this, &editor] { editor.AllClearMessage(AskAllClearMessage, view_); });
+    commands_->SetHandler(DeleteStage, [&editor] { editor.DeleteStage(); });
+    commands_->SetHandler(EditUndo, [&editor] { editor.Undo(); });
+    commands_->SetHandler(EditRedo, [&editor] { editor.Redo(); });
 }
 
 void CMainFrame::BindOptionCommands() {

@@ -102,7 +102,7 @@ TEST_F(CBlockViewTest, SilverShowsItsCracks) {
     SetByte(0, 0, 0x2E);
     SetByte(1, 0, 0x2F);
     SetByte(2, 0, 0x30);
-    for (int column = 0; column < 3; ++column) view->DrawCell(column, 0);
+    for (int column = 0; column < 3; ++column) view->Canvas().DrawCell(column, 0);
     const BlockColours& silver = ColoursOfKind(BlockKind::Silver);
     const int y = 16 + 4;  // away from the horizontal crack
 
@@ -125,13 +125,13 @@ TEST_F(CBlockViewTest, KnockedOutBlocksShowOnlyInTheEditor) {
     BuildAndDraw(2);
     const QRect cell(16 + 3 * 32, 16 + 3 * 16, 32, 16);
     doc.KnockOut(3, 3);
-    view->DrawCell(3, 3);
+    view->Canvas().DrawCell(3, 3);
     EXPECT_TRUE(AllOf(cell, kWhite));
 
     view->RunCommand(ViewCommand::Editor);
     view->RedrawIfInvalidated();
     doc.KnockOut(3, 3);
-    view->DrawCell(3, 3);
+    view->Canvas().DrawCell(3, 3);
     EXPECT_EQ(At(cell.center().x(), cell.center().y()), ColoursOfKind(2).fill);
 }
 
@@ -156,14 +156,14 @@ TEST_F(CBlockViewTest, ThePaddleErasesOnlyWhatItUncovers) {
     GameSession& session = view->Session();
     const int x = 400;
     Set(session, &SessionState::paddleX, x);
-    view->MovePaddleSprite(x, x);
+    view->Canvas().MovePaddleSprite(x, x);
     const QImage before = view->Image();
     const QRect paddle((x - 8) / 2, 272, 40, 6);
 
-    view->MovePaddleSprite(x, x);
+    view->Canvas().MovePaddleSprite(x, x);
     EXPECT_EQ(view->Image(), before);
 
-    view->MovePaddleSprite(x, x + 40);
+    view->Canvas().MovePaddleSprite(x, x + 40);
     EXPECT_TRUE(AllOf(QRect(paddle.left(), paddle.top(), 20, 6), kWhite));
     EXPECT_EQ(view->Image().copy(paddle.translated(20, 0)), before.copy(paddle));
 }
@@ -230,13 +230,13 @@ TEST_F(CBlockViewTest, ButtonsPauseTheBallAndAFullRepaintKeepsItInSight) {
     const Rect square = BallSquare({500, 300}, 3);
     const QRect ball(square.x, square.y, square.width, square.height);
 
-    view->InvalidateView();  // as a zoom change or an uncovered window asks
+    view->Canvas().InvalidateView();  // as a zoom change or an uncovered window asks
     view->RedrawIfInvalidated();
     EXPECT_FALSE(AllOf(ball, kWhite));
 
     // Not while a tick's message box is open: the ball may just have been lost.
     Set(session, &SessionState::busy, true);
-    view->InvalidateView();
+    view->Canvas().InvalidateView();
     view->RedrawIfInvalidated();
     EXPECT_TRUE(AllOf(ball, kWhite));
     Set(session, &SessionState::busy, false);

@@ -86,13 +86,13 @@ TEST_F(StageEditorTest, APaletteEntryBecomesTheButtonsKindWithoutPainting) {
     Press(kind7);
     Move(CellCentre(0, 0));
     Release(CellCentre(0, 0));
-    EXPECT_EQ(view->leftKind, 7);
+    EXPECT_EQ(view->Editor().LeftKind(), 7);
     EXPECT_EQ(At(leftSample), ColoursOfKind(7).fill);
     EXPECT_EQ(doc.CountBlocks(), 0) << "no drag started";
     EXPECT_FALSE(doc.IsModified());
 
     Press(kind7 + QPoint(64, 16), Qt::RightButton);  // kind 14, silver
-    EXPECT_EQ(view->rightKind, 14);
+    EXPECT_EQ(view->Editor().RightKind(), 14);
     EXPECT_EQ(At({146 + 16, 264 + 8}), ColoursOfKind(BlockKind::Silver).fill);
     Press(CellCentre(4, 4));
     EXPECT_EQ(doc.Cell(4, 4), Standing(7));
@@ -152,7 +152,7 @@ TEST_F(StageEditorTest, PressesOnTheWallsOrBesideThePaletteDoNothing) {
         Move(CellCentre(3, 3));
         Release(CellCentre(3, 3));
         EXPECT_EQ(doc.CountBlocks(), 0);
-        EXPECT_EQ(view->leftKind, 1);
+        EXPECT_EQ(view->Editor().LeftKind(), 1);
     }
     EXPECT_FALSE(doc.IsModified());
     Press({16, 16});  // the first pixel of the grid, with the initial kind
@@ -165,12 +165,12 @@ TEST_F(StageEditorTest, ClearingAStageLeavesTheOtherNine) {
         doc.CellsOf(stage)[16] = Standing(stage + 1);
         doc.m_bonusBall[stage] = 1;
     }
-    for (int step = 0; step < 4; ++step) view->OnNextStage();
+    for (int step = 0; step < 4; ++step) view->Editor().NextStage();
     ASSERT_EQ(doc.CurrentStage(), 4);  // the fifth stage
     view->RedrawIfInvalidated();
     ASSERT_EQ(FillAt(1, 1), ColoursOfKind(5).fill);
 
-    view->OnDeleteStage();
+    view->Editor().DeleteStage();
     view->RedrawIfInvalidated();
     EXPECT_EQ(doc.CountBlocks(), 0);
     EXPECT_EQ(doc.m_bonusBall[4], 0);
@@ -191,7 +191,7 @@ TEST_F(StageEditorTest, NextStageInPlayRestartsTheGameAndStopsAtTheLast) {
     Set(session, &SessionState::score, 120);
     Set(session, &SessionState::ballsLeft, 1);
     Set(session, &SessionState::ballState, BallState::InFlight);
-    view->OnNextStage();
+    view->Editor().NextStage();
     EXPECT_EQ(doc.CurrentStage(), 1);
     EXPECT_EQ(session.State().score, 0);
     EXPECT_EQ(session.State().ballsLeft, 3);
@@ -199,42 +199,42 @@ TEST_F(StageEditorTest, NextStageInPlayRestartsTheGameAndStopsAtTheLast) {
     EXPECT_EQ(session.State().mode, GameMode::Play);
 
     doc.m_nStage = 9;
-    view->OnNextStage();
+    view->Editor().NextStage();
     EXPECT_EQ(doc.CurrentStage(), 9) << "the view refuses a step past the end itself";
 }
 
 TEST_F(StageEditorTest, UndoTakesBackAWholeDragAndRedoPaintsItAgain) {
     doc.SetCell(14, 11, 2);  // a stage to play on later
-    EXPECT_FALSE(view->IsEditorCommandEnabled(CommandId::EditUndo));
+    EXPECT_FALSE(view->Editor().IsCommandEnabled(CommandId::EditUndo));
     Stroke({CellCentre(0, 2), CellCentre(1, 2), CellCentre(2, 2), CellCentre(3, 2)});
     ASSERT_EQ(Kinds(3), "000000000000000/000000000000000/111100000000000");
-    ASSERT_TRUE(view->IsEditorCommandEnabled(CommandId::EditUndo));
+    ASSERT_TRUE(view->Editor().IsCommandEnabled(CommandId::EditUndo));
 
-    view->Undo();
+    view->Editor().Undo();
     view->RedrawIfInvalidated();
     EXPECT_EQ(Kinds(3), "000000000000000/000000000000000/000000000000000");
     for (int column = 0; column < 4; ++column) EXPECT_EQ(FillAt(column, 2), kWhite) << column;
     EXPECT_TRUE(doc.IsModified()) << "the file still differs from the set";
-    EXPECT_FALSE(view->IsEditorCommandEnabled(CommandId::EditUndo));
-    EXPECT_TRUE(view->IsEditorCommandEnabled(CommandId::EditRedo));
+    EXPECT_FALSE(view->Editor().IsCommandEnabled(CommandId::EditUndo));
+    EXPECT_TRUE(view->Editor().IsCommandEnabled(CommandId::EditRedo));
 
-    view->Redo();
+    view->Editor().Redo();
     view->RedrawIfInvalidated();
     EXPECT_EQ(Kinds(3), "000000000000000/000000000000000/111100000000000");
     for (int column = 0; column < 4; ++column) EXPECT_EQ(FillAt(column, 2), ColoursOfKind(1).fill) << column;
 
-    view->Undo();
+    view->Editor().Undo();
     Stroke({CellCentre(9, 0)});
-    EXPECT_FALSE(view->IsEditorCommandEnabled(CommandId::EditRedo)) << "a new stroke drops the redo step";
-    view->Redo();
+    EXPECT_FALSE(view->Editor().IsCommandEnabled(CommandId::EditRedo)) << "a new stroke drops the redo step";
+    view->Editor().Redo();
     EXPECT_EQ(Kinds(3), "000000000100000/000000000000000/000000000000000");
-    view->Undo();
+    view->Editor().Undo();
     EXPECT_EQ(doc.CountBlocks(), 1);
 
     view->RunCommand(ViewCommand::Play);
     Stroke({CellCentre(9, 0)});
-    EXPECT_FALSE(view->IsEditorCommandEnabled(CommandId::EditRedo)) << "only in the editor";
-    view->Redo();
+    EXPECT_FALSE(view->Editor().IsCommandEnabled(CommandId::EditRedo)) << "only in the editor";
+    view->Editor().Redo();
     EXPECT_EQ(doc.CountBlocks(), 1);
 }
 
@@ -242,26 +242,26 @@ TEST_F(StageEditorTest, BonusMessageAndClearingAreUndoneOnTheirOwnStage) {
     doc.SetMessage(*Utf8ToCp932("おめでとう"));
     doc.SetModifiedFlag(false);
     Stroke({CellCentre(3, 3)});
-    view->OnNextStage();
-    view->OnBonusBall();
-    EXPECT_TRUE(view->IsEditorCommandChecked(CommandId::BonusBall));
+    view->Editor().NextStage();
+    view->Editor().BonusBall();
+    EXPECT_TRUE(view->Editor().IsCommandChecked(CommandId::BonusBall));
 
     // The dialog shows the current text in the option dialogs' test.
     const auto answer = [](std::optional<std::string> reply) {
         return [reply](const std::string&, QWidget*) { return reply; };
     };
-    EXPECT_FALSE(view->OnAllClearMessage(answer(std::nullopt)));
-    EXPECT_TRUE(view->OnAllClearMessage(answer("全面クリア!")));
+    EXPECT_FALSE(view->Editor().AllClearMessage(answer(std::nullopt), view.get()));
+    EXPECT_TRUE(view->Editor().AllClearMessage(answer("全面クリア!"), view.get()));
     EXPECT_EQ(Cp932ToUtf8(doc.MessageText()), "全面クリア!");
 
-    view->Undo();
+    view->Editor().Undo();
     EXPECT_EQ(Cp932ToUtf8(doc.MessageText()), "おめでとう");
-    view->Undo();
+    view->Editor().Undo();
     EXPECT_FALSE(doc.BonusBall());
-    view->Undo();
+    view->Editor().Undo();
     EXPECT_EQ(doc.CurrentStage(), 0) << "the stroke is taken back where it was painted";
     EXPECT_EQ(doc.CountBlocks(), 0);
-    view->Redo();
+    view->Editor().Redo();
     EXPECT_EQ(doc.Cell(3, 3), Standing(1));
 }
 
@@ -273,17 +273,17 @@ TEST_F(StageEditorTest, PaintingEnablesSaveAndANewSetEmptiesTheHistory) {
     files.files["/sets/a.blc"] = PatternWith(3);
     ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
     for (const int command : {CommandId::FileSave, CommandId::FileSaveAs})
-        EXPECT_FALSE(view->IsEditorCommandEnabled(command)) << command;
+        EXPECT_FALSE(view->Editor().IsCommandEnabled(command)) << command;
 
     Stroke({CellCentre(1, 0), CellCentre(2, 0)});
     for (const int command : {CommandId::FileSave, CommandId::FileSaveAs})
-        EXPECT_TRUE(view->IsEditorCommandEnabled(command)) << command;
+        EXPECT_TRUE(view->Editor().IsCommandEnabled(command)) << command;
     // Saving itself, and the rule outside the editor, are the document's and the rules' tests.
 
-    ASSERT_TRUE(view->IsEditorCommandEnabled(CommandId::EditUndo));
+    ASSERT_TRUE(view->Editor().IsCommandEnabled(CommandId::EditUndo));
     ui.saveAnswer = SaveAnswer::No;
-    ASSERT_TRUE(view->IsEditorCommandEnabled(CommandId::FileNew));
+    ASSERT_TRUE(view->Editor().IsCommandEnabled(CommandId::FileNew));
     ASSERT_TRUE(commands.FileNew());
-    EXPECT_FALSE(view->IsEditorCommandEnabled(CommandId::EditUndo));
-    EXPECT_EQ(view->EditHistory().count(), 0);
+    EXPECT_FALSE(view->Editor().IsCommandEnabled(CommandId::EditUndo));
+    EXPECT_EQ(view->Editor().History().count(), 0);
 }

@@ -176,7 +176,7 @@ TEST_F(MessageDialogTest, TheEditorCommandStoresShiftJisInTheDocument) {
         QTest::keyClicks(edit, "!");
         Button(dialog, 1).click();
     });
-    ASSERT_TRUE(view.OnAllClearMessage(AskAllClearMessage));
+    ASSERT_TRUE(view.Editor().AllClearMessage(AskAllClearMessage, &view));
     EXPECT_EQ(doc.MessageText(), "\x91\x53\x95\x94\r\n!");
 }
 
