@@ -13,7 +13,6 @@
 #include "base/qt/MessageBox.h"
 #include "base/qt/PrimaryScreen.h"
 #include "engine/AwayPause.h"
-#include "engine/DrawGeometry.h"
 #include "engine/GameSettings.h"
 #include "engine/PaddleTarget.h"
 #include "engine/SessionMouse.h"

@@ -4,17 +4,13 @@
 
 #pragma once
 
-#include <functional>
-#include <memory>
 #include <optional>
-#include <string>
 
 #include <QImage>
 #include <QWidget>
 
 #include "base/Zoom.h"
 #include "engine/CommandRules.h"
-#include "engine/DrawGeometry.h"
 #include "engine/GameSession.h"
 #include "engine/PlayfieldCanvas.h"
 #include "engine/PointerChoice.h"
@@ -31,11 +27,12 @@ class CBlockDoc;
 class OutputDevices;
 class SettingsStore;
 
-// The playfield view. It owns the game session and runs it: the 50 ms
-// tick, drawing, message boxes, the paddle's input, the pointer shape and
-// the mouse buttons. Everything is drawn into an image of the client area;
-// a paint only copies the image to the screen. In the editor mode the
-// stage editor it holds paints into it.
+// The playfield view. It paints, ticks and reads input: it owns the game
+// session and hosts it (the 50 ms tick, the clock, the paddle's input and
+// message boxes), shows the picture that the session and the stage editor
+// draw into (a paint only copies it to the screen), and hands the mouse
+// buttons to the game or, in the editor mode, to the editor. The sound and
+// the status panes are the application's.
 class CBlockView : public QWidget, public SessionHost, public StageSetView {
     Q_OBJECT
 public:
