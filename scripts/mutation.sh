@@ -65,6 +65,10 @@ def say(text=""):
     print(text, flush=True)
 
 
+def shown(text):
+    return text.replace("\\", "\\\\").replace("\n", "\\n")
+
+
 # In ORIGINAL and REPLACEMENT, \n stands for a line break and \\ for a backslash.
 def unescape(text):
     return re.sub(r"\\([n\\])", lambda match: "\n" if match.group(1) == "n" else "\\", text)
@@ -215,6 +219,8 @@ def main():
         mutants = [m for m in mutants if pattern.search(m.where) or pattern.search(m.file) or pattern.search(m.note)]
 
     os.makedirs(build, exist_ok=True)
+    revision = subprocess.run(["git", "describe", "--always", "--dirty"], capture_output=True,
+                              text=True).stdout.strip()
     sync_copy()
     logs = os.path.join(source, options.folder, "logs")
     os.makedirs(logs, exist_ok=True)
@@ -223,8 +229,6 @@ def main():
             say(f"The clean tree does not build or its tests fail: see {log.name}")
             return 2
 
-    revision = subprocess.run(["git", "describe", "--always", "--dirty"], capture_output=True,
-                              text=True).stdout.strip()
     to_run = [m for m in mutants if not m.equivalent]
     say(f"Mutation run of {options.mutants} on {revision}: {len(to_run)} mutants to run, "
         f"{len(mutants) - len(to_run)} marked equivalent")
@@ -263,12 +267,12 @@ def main():
         if group:
             say(f"{title}:")
             for m in group:
-                say(f"  {m.where}  {m.file}: `{m.original}` -> `{m.replacement}`  ({m.note})")
+                say(f"  {m.where}  {m.file}: `{shown(m.original)}` -> `{shown(m.replacement)}`  ({m.note})")
     equivalents = [m for m in mutants if m.equivalent]
     if equivalents:
         say("Equivalent:")
         for m in equivalents:
-            say(f"  {m.where}  {m.file}: `{m.original}` -> `{m.replacement}`  ({m.note}): {m.equivalent}")
+            say(f"  {m.where}  {m.file}: `{shown(m.original)}` -> `{shown(m.replacement)}`  ({m.note}): {m.equivalent}")
     return 1 if survivors or unbuilt else 0
 
 
