@@ -38,5 +38,6 @@ TEST(AllClearMessageTest, AnInsertionIsCutToTheRoomLeftAndLosesWhatTheFieldCanno
     EXPECT_EQ(FitInsertion(std::string("x\0y", 3), 10), "xy");
     // A broken UTF-8 byte is not taken either.
     EXPECT_EQ(FitInsertion("a\xFF" "b", 10), "ab");
+    EXPECT_EQ(FitInsertion("a\xF8" "bcd", 10), "abcd") << "0xF8 leads no sequence";
 }
 }  // namespace

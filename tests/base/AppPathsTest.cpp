@@ -27,5 +27,6 @@ TEST(AppPathsTest, TheCommandLineIsOnePathThatMayBeQuoted) {
     EXPECT_EQ(CommandLinePath({"zembrovaltine"}), "");
     // Two names as one path are the program's start-up test; a whole quoted path, the start-up rules'.
     EXPECT_EQ(UnquotedPath("\"/home/player/a.blc\" extra"), "/home/player/a.blc");
+    EXPECT_EQ(UnquotedPath("\"/home/\"q\"/a.blc\""), "/home/\"q\"/a.blc") << "cut at the last quote";
 }
 }  // namespace

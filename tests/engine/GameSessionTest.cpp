@@ -128,24 +128,22 @@ TEST_F(GameSessionTest, ClearingTheTenthStageShowsTheMessagesAndWrapsToTheFirst)
     EXPECT_FALSE(session.State().busy);
 }
 
-TEST_F(GameSessionTest, ClearingAStageWithABonusFlagAddsABall) {
-    doc.m_bonusBall[2] = 1;
+TEST_F(GameSessionTest, ABonusFlagAddsABallInPlayAndTheDemonstrationReplaysAClearedStageWithoutMessages) {
+    doc.m_bonusBall[2] = doc.m_bonusBall[9] = 1;
     doc.m_nStage = 2;
     Start();
     Set(session, &SessionState::score, 90);
     FlyingTick(StepOutcome::StageCleared);
     EXPECT_THAT(platform.log, ElementsAre("message ボーナスボールが追加されました! [information]", "stage 3",
                                           "high 0", "score 90", "balls 4", "music Play", "invalidate"));
-}
-
-TEST_F(GameSessionTest, TheDemonstrationReplaysAClearedStageWithoutMessages) {
     doc.m_nStage = 9;
-    doc.m_bonusBall[9] = 1;
     session.ChooseMode(GameMode::Demo);
     platform.log.clear();
     FlyingTick(StepOutcome::StageCleared);
     EXPECT_THAT(platform.log, ElementsAre("stage 9", "high 0", "score 0", "balls 3", "invalidate"));
     EXPECT_EQ(session.State().ballState, BallState::InFlight) << "the demonstration serves straight away";
+    FlyingTick(StepOutcome::BallLost);
+    EXPECT_EQ(session.State().ballsLeft, 3) << "and never runs out of balls";
 }
 
 TEST_F(GameSessionTest, AnEmptyStageIsReportedAndPlayedAnyway) {
@@ -179,7 +177,7 @@ TEST_F(GameSessionTest, ModeCommandsRestartOnlyWhenTheModeChanges) {
     EXPECT_THAT(platform.log, IsEmpty());
     EXPECT_EQ(session.State().score, 50);
 
-    doc.CellsOf(0)[20] = 5 | BlockAlive;
+    doc.AllCells()[20] = 5 | BlockAlive;
     doc.KnockOut(5, 1);
     session.ChooseMode(GameMode::Editor);
     EXPECT_THAT(platform.log, ElementsAre("kill timer", "stop music", "invalidate", "stage 0", "high 0",
@@ -204,7 +202,7 @@ TEST_F(GameSessionTest, PauseAndLaunchMoveTheBallBetweenStates) {
     EXPECT_EQ(session.State().ballState, BallState::InFlight);
 }
 
-TEST_F(GameSessionTest, AServedBallFollowsThePaddleEveryTick) {
+TEST_F(GameSessionTest, AServedBallFollowsThePaddleEveryTickWithinLimitsThatAFlightNarrows) {
     Start();
     platform.recordDrawing = true;
     session.OnGameTick(GameSession::kTimerId);
@@ -216,10 +214,8 @@ TEST_F(GameSessionTest, AServedBallFollowsThePaddleEveryTick) {
     EXPECT_THAT(platform.log, ElementsAre("paddle 512->40", "serving ball 512->40"));
     EXPECT_EQ(session.State().ballX, 40);
     EXPECT_EQ(steps, 0);
-}
 
-TEST_F(GameSessionTest, AFlyingBallSeesThePaddleOneUnitInsideTheServingLimits) {
-    Start();
+    // A flying ball sees the paddle one unit inside the serving limits.
     platform.input.pointerClientX = 2000;
     FlyingTick(StepOutcome::BallInPlay);
     EXPECT_EQ(session.State().paddleX, 918);

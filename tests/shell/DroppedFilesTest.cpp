@@ -18,5 +18,6 @@ TEST(DroppedFilesTest, OnlyOneFileEndingInBlcInAnyCaseOpens) {
     EXPECT_EQ(Choose({{".BLC"}}).action, DropAction::Open);
     EXPECT_EQ(Choose({{"/sets/folder.blc", true}}).action, DropAction::Ignore);
     EXPECT_EQ(Choose({{"/a.blc"}, {"/b.txt"}}).action, DropAction::RefuseSeveral);
+    EXPECT_EQ(Choose({}).action, DropAction::RefuseSeveral) << "not exactly one";
 }
 }  // namespace

@@ -41,11 +41,11 @@ TEST_F(OptionSettingsTest, AnIndexOutsideTheListChangesNothingAndControlIsStored
     EXPECT_TRUE(settings.Values().empty());
 
     ApplyControlChoice(session, settings, true, kKeyboardControl);
-    ApplyControlChoice(session, settings, false, kMouseControl);
+    ApplyControlChoice(session, settings, true, kMouseControl);
     EXPECT_FALSE(session.State().keyboardControl);
     EXPECT_EQ(ControlToDialogIndex(session), kMouseControl);
     EXPECT_EQ(settings.ReadString(kSection, kUse), "Mouse");
-    EXPECT_EQ(settings.ReadString(kSection, kHideCursor), "Off");
+    EXPECT_EQ(settings.ReadString(kSection, kHideCursor), "On");
     EXPECT_EQ(settings.written, (std::vector<std::string>{"Use", "HideCursor", "Use", "HideCursor"}));
 }
 }  // namespace

@@ -20,6 +20,9 @@ TEST(WindowPlaceTest, APlaceWhoseTitleBarCanBeTakenHoldOfStands) {
     EXPECT_EQ(Place(-400, 100), (PixelPoint{-400, 100})) << "partly off the left edge";
     EXPECT_EQ(Place(1500, 700), (PixelPoint{1500, 700})) << "on the second screen";
     EXPECT_EQ(Place(1240, 1010), (PixelPoint{1240, 1010})) << "a corner of the bar on the primary";
+    // A grip is 32 wide and 8 high, of a title bar 20 high.
+    EXPECT_EQ(Place(1248, 1000), (PixelPoint{1248, 1000}));
+    EXPECT_EQ(Place(0, -12), (PixelPoint{0, -12}));
     EXPECT_EQ(WindowPlaceOnScreens({INT_MAX, INT_MAX}, kWidth, {}), (PixelPoint{INT_MAX, INT_MAX}))
         << "no screens to judge by";
 }
@@ -27,7 +30,8 @@ TEST(WindowPlaceTest, APlaceWhoseTitleBarCanBeTakenHoldOfStands) {
 TEST(WindowPlaceTest, ATitleBarOffEveryScreenBringsTheWindowToThePrimary) {
     for (const PixelPoint stored : {PixelPoint{INT_MAX, INT_MAX}, PixelPoint{INT_MIN, INT_MIN},
                                     PixelPoint{-500, 100}, PixelPoint{100, -30}, PixelPoint{1500, 800},
-                                    PixelPoint{INT_MAX, 0}, PixelPoint{0, 1020}})
+                                    PixelPoint{INT_MAX, 0}, PixelPoint{0, 1020},
+                                    PixelPoint{1249, 1000}, PixelPoint{0, -13}})
         EXPECT_EQ(WindowPlaceOnScreens(stored, kWidth, kScreens), (PixelPoint{0, 0})) << stored.x << "," << stored.y;
     EXPECT_EQ(WindowPlaceOnScreens({5000, 5000}, kWidth, {{100, 50, 800, 600}}), (PixelPoint{100, 50}));
 }

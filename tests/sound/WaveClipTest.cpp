@@ -21,20 +21,33 @@ void Put32(std::string& out, std::uint32_t value) {
     Put16(out, value >> 16);
 }
 
-std::string Wave(int encoding, int channels, int rate, int bits, const std::string& data) {
-    std::string out = "RIFF";
-    Put32(out, static_cast<std::uint32_t>(36 + data.size()));
-    out += "WAVEfmt ";
-    Put32(out, 16);
+// A chunk with the pad byte an odd size takes.
+std::string Chunk(const std::string& id, const std::string& body) {
+    std::string out = id;
+    Put32(out, static_cast<std::uint32_t>(body.size()));
+    return out + body + (body.size() % 2 != 0 ? std::string(1, '\0') : "");
+}
+
+std::string Format(int encoding, int channels, int rate, int bits) {
+    std::string out;
     Put16(out, encoding);
     Put16(out, channels);
     Put32(out, rate);
     Put32(out, rate * channels * bits / 8);
     Put16(out, channels * bits / 8);
     Put16(out, bits);
-    out += "data";
-    Put32(out, static_cast<std::uint32_t>(data.size()));
-    return out + data;
+    return Chunk("fmt ", out);
+}
+
+// The chunks come as given after "WAVE"; the usual file is Wave(...).
+std::string Riff(const std::string& chunks) {
+    std::string out = "RIFF";
+    Put32(out, static_cast<std::uint32_t>(4 + chunks.size()));
+    return out + "WAVE" + chunks;
+}
+
+std::string Wave(int encoding, int channels, int rate, int bits, const std::string& data) {
+    return Riff(Format(encoding, channels, rate, bits) + Chunk("data", data));
 }
 
 TEST(WaveClipTest, PcmOfAnyRateAndWidthBecomesMonoAtTheOutputRate) {
@@ -69,5 +82,20 @@ TEST(WaveClipTest, AnythingElseIsNoClip) {
     const auto truncated = DecodeWaveClip(cut, 22050);
     ASSERT_TRUE(truncated.has_value()) << "a cut-off file plays what it holds";
     EXPECT_EQ(truncated->size(), 20u);
+    EXPECT_FALSE(DecodeWaveClip(Riff(Chunk("data", "\x80\x80") + Format(1, 1, 22050, 8)), 22050))
+        << "data before its format";
+}
+
+// Rates from 1000 to 192000 Hz; chunks of any size, odd ones padded, before
+// the data; a format chunk too short to hold the bit depth is passed over.
+TEST(WaveClipTest, EveryChunkBeforeTheDataIsSteppedOverWholeAndOnlyRatesInRangeDecode) {
+    const std::string data(400, '\x80');
+    for (const auto& [rate, decodes] : {std::pair{999, false}, {1000, true}, {192000, true}, {192001, false}})
+        EXPECT_EQ(DecodeWaveClip(Wave(1, 1, rate, 8, data), 22050).has_value(), decodes) << rate;
+    const std::string shortFormat = Chunk("fmt ", Format(1, 1, 11025, 16).substr(8, 14));
+    const auto clip = DecodeWaveClip(
+        Riff(shortFormat + Chunk("LIST", "odd") + Format(1, 1, 11025, 8) + Chunk("data", data)), 22050);
+    ASSERT_TRUE(clip.has_value());
+    EXPECT_EQ(clip->size(), 800u);
 }
 }  // namespace

@@ -36,13 +36,13 @@ protected:
 };
 
 TEST_F(DocumentTest, EachSetReadsItsBestScoreAndTheReplacedSetStoresItsOwnFirst) {
-    settings.WriteInt(kSection, HighScoreKey("a.blc"), 65536 + 77);
+    settings.WriteInt(kSection, HighScoreKey("a.blc"), 65536 + 40000);
     ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
     EXPECT_EQ(doc.GetTitle(), "a.blc");
     EXPECT_EQ(ui.caption, "Zembrovaltine - a.blc");
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.Cell(0, 0), Standing(3)) << "the session restarted on stage 0";
-    EXPECT_EQ(session.State().highScore, 77) << "only the low 16 bits count";
+    EXPECT_EQ(session.State().highScore, 40000) << "the low 16 bits count, the top one too";
     EXPECT_FALSE(settings.Contains(kSection, HighScoreKey(""))) << "nothing was open to store a score for";
 
     Set(session, &SessionState::highScore, 500);
@@ -58,7 +58,7 @@ TEST_F(DocumentTest, EachSetReadsItsBestScoreAndTheReplacedSetStoresItsOwnFirst)
     EXPECT_EQ(session.State().highScore, 123) << "the best score of the set of that name";
 }
 
-TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheSetAsItWas) {
+TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheSetAsItWasAndAnUnusableOneAnEmptyUntitledSet) {
     OpenAndModifyA();
     Set(session, &SessionState::highScore, 42);
     EXPECT_FALSE(commands.OpenDocumentFile("/sets/missing.blc"));
@@ -67,10 +67,8 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheSetAsItWas) {
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.Cell(1, 1), Standing(5));
     EXPECT_EQ(Stored(HighScoreKey("a.blc")), 42) << "the score is stored before the file is tried";
-}
 
-TEST_F(DocumentTest, AnUnusableFileLeavesAnEmptyUntitledSetInPlaceOfTheOld) {
-    ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
+    // A file that opens but is no stage set leaves an empty untitled set.
     Set(session, &SessionState::highScore, 300);
     files.files["/sets/bad.blc"] = std::string(PatternFile::kMagic);  // no 0x0A after it
     EXPECT_FALSE(commands.OpenDocumentFile("/sets/bad.blc"));
@@ -109,7 +107,7 @@ TEST_F(DocumentTest, AModifiedSetIsOfferedForSavingBeforeItIsReplaced) {
     EXPECT_EQ(doc.GetTitle(), "無題");
 }
 
-TEST_F(DocumentTest, SavingASetThatHasNoFileAsksForOne) {
+TEST_F(DocumentTest, SavingASetThatHasNoFileAsksForOneBesideItOrInTheDocumentsFolder) {
     ASSERT_TRUE(commands.FileNew());
     doc.SetCell(0, 0, 4);
     doc.SetModifiedFlag();
@@ -122,10 +120,10 @@ TEST_F(DocumentTest, SavingASetThatHasNoFileAsksForOne) {
     EXPECT_EQ(files.files["/home/player/mine.blc"], PatternWith(4));
     EXPECT_EQ(ui.caption, "Zembrovaltine - mine.blc");
     EXPECT_FALSE(doc.IsModified());
-}
 
-TEST_F(DocumentTest, SaveAsOffersTheDocumentsFolderWhereTheUserCannotWriteBesideTheSet) {
-    OpenAndModifyA();
+    // Save As offers the documents folder where the user cannot write beside the set.
+    ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
+    ui.saveAsAnswer.reset();
     ASSERT_FALSE(commands.FileSaveAs());
     EXPECT_EQ(ui.log.back(), "save as dialog: /sets/a.blc");
 

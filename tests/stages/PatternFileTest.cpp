@@ -33,8 +33,11 @@ std::string SaveBytes(CBlockDoc& doc) {
 
 TEST(PatternFileTest, HeaderCheckFollowsTheReader) {
     std::string upper = Header();
+    std::string lower = Header();
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     EXPECT_TRUE(PatternFile::HasValidHeader(upper)) << "letter case does not matter";
+    EXPECT_TRUE(PatternFile::HasValidHeader(lower));
     EXPECT_TRUE(PatternFile::HasValidHeader(Header() + "more"));
 
     EXPECT_FALSE(PatternFile::HasValidHeader(std::string(PatternFile::kMagic))) << "28 bytes: no 0x0A";

@@ -52,6 +52,9 @@ TEST_F(RecoveryCopyTest, EveryCopyHasANameOfItsOwnThatStillNamesTheSet) {
     EXPECT_LE(cut.size(), 255u);
     EXPECT_EQ(cut.substr(0, 3), "無");
     EXPECT_TRUE(cut.ends_with("無-20261207-112233-12.blc"));
+    EXPECT_EQ(RecoveryCopyName(std::string(300, 'n') + ".blc", "20261207-112233", 0).size(), 255u);
+    const std::string longExtension = "." + std::string(300, 'x');
+    EXPECT_EQ(RecoveryCopyName("a" + longExtension, "20261207-112233", 0), ("20261207-112233" + longExtension).substr(0, 255));
 }
 
 TEST_F(RecoveryCopyTest, TheNoticeNamesEveryCopyAndEverySetWhoseChangesWereLost) {

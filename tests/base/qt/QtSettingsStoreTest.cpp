@@ -20,7 +20,7 @@
 
 namespace {
 using ChildProcess::Failed;
-TEST(QtSettingsStoreTest, KeepsIntegersTextsAndTheDifferenceBetweenMissingAndEmpty) {
+TEST(QtSettingsStoreTest, KeepsIntegersTextsAndTheDifferenceBetweenMissingAndEmptyAndReadsOnly32BitNumbers) {
     QTemporaryDir dir;
     const QString path = dir.filePath("settings.ini");
     {
@@ -32,6 +32,11 @@ TEST(QtSettingsStoreTest, KeepsIntegersTextsAndTheDifferenceBetweenMissingAndEmp
         store.WriteInt("Zembrovaltine", "HighScore(SYSTEM.BLC)", 70000);
         store.WriteString("Zembrovaltine", "Pattern", "/home/プレイヤー/面 1.blc");
         store.WriteString("Zembrovaltine", "Speed", "fast");
+        const std::pair<const char*, const char*> outOfRange[] = {
+            {"Zoom", "99999999999"}, {"Sound", "-4294967295"}, {"StatusBar", "2147483648"}};
+        for (const auto& [key, text] : outOfRange) store.WriteString("Zembrovaltine", key, text);
+        store.WriteString("Zembrovaltine", "Xl", "-2147483648");
+        store.WriteString("Zembrovaltine", "Yu", "2147483647");
     }
     QtSettingsStore reopened(path);
     EXPECT_EQ(reopened.ReadString("Zembrovaltine", "Toolbar", "On"), "") << "an empty text stays empty";
@@ -39,11 +44,26 @@ TEST(QtSettingsStoreTest, KeepsIntegersTextsAndTheDifferenceBetweenMissingAndEmp
     EXPECT_EQ(reopened.ReadString("Zembrovaltine", "Pattern"), "/home/プレイヤー/面 1.blc");
     EXPECT_EQ(reopened.ReadInt("Zembrovaltine", "Speed", 1), 1) << "a text where a number belongs reads as missing";
     EXPECT_EQ(reopened.ReadInt("Other", "HighScore(SYSTEM.BLC)", 5), 5) << "sections are separate";
+    for (const char* key : {"Zoom", "Sound", "StatusBar"})
+        EXPECT_EQ(reopened.ReadInt("Zembrovaltine", key, 3), 3) << key << ": no wrap (Sound would be 1, music on)";
+    EXPECT_EQ(reopened.ReadInt("Zembrovaltine", "Xl", 0), -2147483648) << "the ends of the range are numbers";
+    EXPECT_EQ(reopened.ReadInt("Zembrovaltine", "Yu", 0), 2147483647);
 }
 
-TEST(QtSettingsStoreTest, AWriteOfWhatTheFileHoldsLeavesItAloneAndAnotherInstancesValueIsReplaced) {
+// Another instance writes in a process of its own. QSettings sees a change
+// by the file's size and time, and the time may not move within a clock tick
+// of the file system: each such write makes the file grow.
+TEST(QtSettingsStoreTest, OnlyNewValuesAreWrittenAndHeldOnesReachTheFileTogetherBesideAnotherInstances) {
     QTemporaryDir dir;
     const QString path = dir.filePath("settings.ini");
+    const auto onDisk = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const auto otherInstanceWrites = [&](const char* text) {
+        QFile other(path);
+        if (other.open(QIODevice::WriteOnly | QIODevice::Truncate)) other.write(text);
+    };
     QtSettingsStore store(path);
     store.WriteInt("Zembrovaltine", "Zoom", 3);
     const auto inode = [&] {
@@ -54,63 +74,20 @@ TEST(QtSettingsStoreTest, AWriteOfWhatTheFileHoldsLeavesItAloneAndAnotherInstanc
     store.WriteInt("Zembrovaltine", "Zoom", 3);
     store.WriteString("Zembrovaltine", "Zoom", "3");
     EXPECT_EQ(inode(), written) << "nothing new, so the file is not rewritten";
-
-    // Another instance, in a process of its own. QSettings sees a change by
-    // the file's size and time, and the time may not move within a clock
-    // tick of the file system: the file grows.
-    QFile other(path);
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    other.write("[Zembrovaltine]\nZoom=2\nSpeed=1\n");
-    other.close();
+    otherInstanceWrites("[Zembrovaltine]\nZoom=2\nSpeed=1\n");
     store.WriteInt("Zembrovaltine", "Zoom", 3);
-    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(other.readAll().contains("Zoom=3"));
-}
+    EXPECT_TRUE(onDisk().contains("Zoom=3")) << "another instance's value is replaced";
 
-TEST(QtSettingsStoreTest, HeldWritesReachTheFileTogetherBesideWhatAnotherInstanceWrote) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("settings.ini");
-    const auto onDisk = [&] {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    QtSettingsStore store(path);
     store.HoldWrites();
-    store.WriteInt("Zembrovaltine", "Zoom", 3);
+    store.WriteInt("Zembrovaltine", "Zoom", 4);
     store.WriteString("Zembrovaltine", "Pattern", "a.blc");
-    EXPECT_EQ(store.ReadInt("Zembrovaltine", "Zoom", 2), 3) << "reads see a held write";
-    EXPECT_FALSE(onDisk().contains("Zoom")) << "held";
-
-    QFile other(path);
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    other.write("[Zembrovaltine]\nSpeed=2\n");
-    other.close();
+    EXPECT_EQ(store.ReadInt("Zembrovaltine", "Zoom", 2), 4) << "reads see a held write";
+    EXPECT_FALSE(onDisk().contains("Zoom=4")) << "held";
+    otherInstanceWrites("[Zembrovaltine]\nSpeed=2\nStatusBar=Off\n");
     store.StoreHeldWrites();
-    EXPECT_TRUE(onDisk().contains("Zoom=3"));
-    EXPECT_TRUE(onDisk().contains("Pattern=a.blc"));
-    EXPECT_TRUE(onDisk().contains("Speed=2")) << "another instance's key stays";
-
+    for (const char* line : {"Zoom=4", "Pattern=a.blc", "StatusBar=Off"}) EXPECT_TRUE(onDisk().contains(line)) << line;
     store.WriteInt("Zembrovaltine", "Speed", 1);
     EXPECT_TRUE(onDisk().contains("Speed=1")) << "no longer held";
-}
-
-TEST(QtSettingsStoreTest, AnIntegerOutsideThe32BitRangeReadsAsMissing) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("settings.ini");
-    {
-        QtSettingsStore store(path);
-        store.WriteString("Zembrovaltine", "Zoom", "99999999999");
-        store.WriteString("Zembrovaltine", "Sound", "-4294967295");
-        store.WriteString("Zembrovaltine", "Speed", "2147483648");
-        store.WriteString("Zembrovaltine", "Xl", "-2147483648");
-        store.WriteString("Zembrovaltine", "Yu", "2147483647");
-    }
-    QtSettingsStore store(path);
-    EXPECT_EQ(store.ReadInt("Zembrovaltine", "Zoom", 2), 2);
-    EXPECT_EQ(store.ReadInt("Zembrovaltine", "Sound", 3), 3) << "no wrap to 1, music on";
-    EXPECT_EQ(store.ReadInt("Zembrovaltine", "Speed", 1), 1);
-    EXPECT_EQ(store.ReadInt("Zembrovaltine", "Xl", 0), -2147483648) << "the ends of the range are numbers";
-    EXPECT_EQ(store.ReadInt("Zembrovaltine", "Yu", 0), 2147483647);
 }
 
 // A FIFO where the settings file belongs would block the first read for

@@ -120,7 +120,7 @@ TEST_F(CBlockViewTest, SilverShowsItsCracks) {
     EXPECT_TRUE(AllOf(QRect(80, 16 + 7, 32, 1), silver.outline));
 }
 
-TEST_F(CBlockViewTest, KnockedOutBlocksShowOnlyInTheEditor) {
+TEST_F(CBlockViewTest, KnockedOutBlocksShowOnlyInTheEditorWhichDrawsGridLinesAtTheTopAndLeftOfEachCell) {
     doc.SetCell(3, 3, 2);
     BuildAndDraw(2);
     const QRect cell(16 + 3 * 32, 16 + 3 * 16, 32, 16);
@@ -133,18 +133,12 @@ TEST_F(CBlockViewTest, KnockedOutBlocksShowOnlyInTheEditor) {
     doc.KnockOut(3, 3);
     view->Canvas().DrawCell(3, 3);
     EXPECT_EQ(At(cell.center().x(), cell.center().y()), ColoursOfKind(2).fill);
-}
 
-TEST_F(CBlockViewTest, TheEditorDrawsGridLinesOnlyAtTheTopAndLeftOfEachCell) {
-    BuildAndDraw(2);
-    view->RunCommand(ViewCommand::Editor);
-    view->RedrawIfInvalidated();
-
-    // An empty cell: lines along its top and left edges only.
-    const QRect cell(16 + 5 * 32, 16 + 5 * 16, 32, 16);
-    EXPECT_TRUE(AllOf(QRect(cell.left(), cell.top(), 32, 1), kGrey));
-    EXPECT_TRUE(AllOf(QRect(cell.left(), cell.top(), 1, 16), kGrey));
-    EXPECT_TRUE(AllOf(cell.adjusted(1, 1, 0, 0), kWhite));
+    // An empty cell: grid lines along its top and left edges only.
+    const QRect empty(16 + 5 * 32, 16 + 5 * 16, 32, 16);
+    EXPECT_TRUE(AllOf(QRect(empty.left(), empty.top(), 32, 1), kGrey));
+    EXPECT_TRUE(AllOf(QRect(empty.left(), empty.top(), 1, 16), kGrey));
+    EXPECT_TRUE(AllOf(empty.adjusted(1, 1, 0, 0), kWhite));
     // No line closes the grid on the right or at the bottom.
     for (int row = 0; row < kGridRows; ++row) EXPECT_TRUE(AllOf(QRect(495, 16 * row + 17, 1, 15), kWhite));
     for (int column = 0; column < kGridColumns; ++column)

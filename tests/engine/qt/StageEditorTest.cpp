@@ -98,7 +98,7 @@ TEST_F(StageEditorTest, APaletteEntryBecomesTheButtonsKindWithoutPainting) {
     EXPECT_EQ(doc.Cell(4, 4), Standing(7));
 }
 
-TEST_F(StageEditorTest, ADragPaintsWhereTheMovesAreAndNothingOutsideTheGrid) {
+TEST_F(StageEditorTest, ADragPaintsWhereTheMovesAreAndNothingOutsideTheGridAndEndsWhenNoButtonIsHeldOrABoxTakesTheMouse) {
     // Moves at columns 0, 1, 3: column 2 lies between two events and stays empty.
     Stroke({CellCentre(0, 0), CellCentre(1, 0), CellCentre(3, 0), {16 + 32 * 5 + 2, 8},  // up on the top wall
             CellCentre(6, 0), {600, 20}});                                                  // released outside
@@ -108,9 +108,8 @@ TEST_F(StageEditorTest, ADragPaintsWhereTheMovesAreAndNothingOutsideTheGrid) {
 
     Move(CellCentre(8, 0));
     EXPECT_EQ(doc.Cell(8, 0), 0) << "the drag ended with the release";
-}
+    doc.ClearStage();
 
-TEST_F(StageEditorTest, ADragEndsWhenNoButtonIsHeldOrABoxTakesTheMouse) {
     Press(CellCentre(0, 0));
     held = Qt::NoButton;  // the release went to a box that opened mid-drag
     Move(CellCentre(1, 0));

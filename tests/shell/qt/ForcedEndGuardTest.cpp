@@ -10,13 +10,16 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "base/SettingsKeys.h"
+#include "stages/RecoveryCopy.h"
 #include "tests/stages/DocumentWorld.h"
 #include "tests/stages/qt/ChildProcess.h"
 
@@ -150,13 +153,41 @@ TEST_F(ForcedEndGuardTest, ACopyTheFolderRefusesGoesBesideTheSetAndChangesKeptNo
     EXPECT_EQ(CopiesIn(dir.filePath("sets")).size(), 2) << "no part-written copy";
 }
 
-TEST_F(ForcedEndGuardTest, AnEndingSessionAsksWhenItMay) {
+mode_t ModeOf(const QString& path) {
+    struct stat info {};
+    return stat(path.toLocal8Bit().constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// At the first end without questions the copies' folder is made; the copy
+// and the notes in it are the user's alone.
+TEST_F(ForcedEndGuardTest, AnEndingSessionAsksWhenItMayAndTheFirstCopyMakesItsFolder) {
     ForcedEndGuard guard(doc, commands, window, ui, places);
     Modify();
     ui.saveAnswer = SaveAnswer::Cancel;
     EXPECT_FALSE(guard.CommitData(true)) << "cancelled: the logout should not go on";
     EXPECT_TRUE(ui.Saw("ask: a.blc への変更を保存しますか?"));
-    EXPECT_TRUE(CopiesIn(places.folder).empty());
+    EXPECT_FALSE(QFileInfo::exists(places.folder)) << "no copy, and no folder yet";
     EXPECT_TRUE(window.isVisible()) << "the logout closes the window itself";
+
+    EXPECT_TRUE(guard.CommitData(false));
+    const QStringList copies = CopiesIn(places.folder);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(ModeOf(copies[0]), 0600u);
+    EXPECT_EQ(ModeOf(places.folder + "/pending.txt"), 0600u);
+}
+
+// The spare notes lie in a folder every user may write: notes another user
+// planted there, or a link to a file of the user's own, name no copy.
+TEST_F(ForcedEndGuardTest, NotesOfAnotherUserOrBehindALinkAreNotRead) {
+    const QString spare = places.spareFolder + QString("/zembrovaltine-recovery-%1.txt").arg(getuid());
+    const std::string planted = RecoveryNotes::Kept("/elsewhere/trap.blc");
+    Write(dir.filePath("own.txt"), planted);
+    ASSERT_TRUE(QFile::link(dir.filePath("own.txt"), spare));
+    EXPECT_EQ(NextStartNotice(), "(none)");
+    if (!ChildProcess::RunningAsRoot()) GTEST_SKIP() << "only root can plant a file of another user";
+    QFile::remove(spare);
+    Write(spare, planted);
+    ASSERT_EQ(chown(spare.toLocal8Bit().constData(), ChildProcess::kNobody, ChildProcess::kNobody), 0);
+    EXPECT_EQ(NextStartNotice(), "(none)");
 }
 }  // namespace

@@ -45,7 +45,26 @@ struct OptionDialogsTest : SessionFixture {
     MemorySettingsStore settings;
 };
 
-TEST_F(OptionDialogsTest, SpeedRoundTripFromTurboToSlow) {
+// Cancel, and Esc in the message dialog, change nothing; OK takes the choice
+// into the session and the settings: turbo to slow, keyboard with a hidden pointer.
+TEST_F(OptionDialogsTest, CancelChangesNothingAndOkStoresTheSpeedAndTheControl) {
+    const auto clickInTurn = [](std::vector<int> ids) {
+        WhenDialogOpens([ids](QWidget& dialog) {
+            for (const int id : ids) Button(dialog, id).click();
+        });
+    };
+    clickInTurn({120, 2});
+    RunSpeedCommand(session, settings, nullptr);
+    clickInTurn({136, 113, 2});
+    RunControlCommand(session, settings, nullptr);
+    // Cancel in the Zoom dialog is the main window's test.
+    WhenDialogOpens([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_EQ(AskAllClearMessage("old", nullptr), std::nullopt);
+    EXPECT_EQ(session.State().speed, 1);
+    EXPECT_FALSE(session.State().keyboardControl);
+    EXPECT_FALSE(session.State().hideCursor);
+    EXPECT_TRUE(settings.Values().empty());
+
     Set(session, &SessionState::speed, 3);  // as after the turbo toolbar button
     WhenDialogOpens([](QWidget& dialog) {
         EXPECT_TRUE(Button(dialog, 123).isChecked());
@@ -56,43 +75,15 @@ TEST_F(OptionDialogsTest, SpeedRoundTripFromTurboToSlow) {
     RunSpeedCommand(session, settings, nullptr);
     EXPECT_EQ(session.State().speed, 0);
     EXPECT_EQ(settings.ReadInt(kSection, kSpeed, -1), 0);
-}
-
-TEST_F(OptionDialogsTest, KeyboardControlWithHiddenPointerIsStored) {
     WhenDialogOpens([](QWidget& dialog) {
         EXPECT_TRUE(Button(dialog, 135).isChecked());  // mouse, as the session starts
         EXPECT_FALSE(Button(dialog, 113).isChecked());
-        Button(dialog, 136).click();
-        Button(dialog, 113).click();
-        Button(dialog, 1).click();
+        for (const int id : {136, 113, 1}) Button(dialog, id).click();
     });
     RunControlCommand(session, settings, nullptr);
-    EXPECT_TRUE(session.State().keyboardControl);
-    EXPECT_TRUE(session.State().hideCursor);
+    EXPECT_TRUE(session.State().keyboardControl && session.State().hideCursor);
     EXPECT_EQ(settings.ReadString(kSection, kUse), "Keyboard");
     EXPECT_EQ(settings.ReadString(kSection, kHideCursor), "On");
-}
-
-TEST_F(OptionDialogsTest, CancelChangesNothing) {
-    WhenDialogOpens([](QWidget& dialog) {
-        Button(dialog, 120).click();
-        Button(dialog, 2).click();
-    });
-    RunSpeedCommand(session, settings, nullptr);
-    WhenDialogOpens([](QWidget& dialog) {
-        Button(dialog, 136).click();
-        Button(dialog, 113).click();
-        Button(dialog, 2).click();
-    });
-    RunControlCommand(session, settings, nullptr);
-    // Cancel in the Zoom dialog is the main window's test.
-    WhenDialogOpens([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    EXPECT_EQ(AskAllClearMessage("old", nullptr), std::nullopt);
-
-    EXPECT_EQ(session.State().speed, 1);
-    EXPECT_FALSE(session.State().keyboardControl);
-    EXPECT_FALSE(session.State().hideCursor);
-    EXPECT_TRUE(settings.Values().empty());
 }
 
 TEST_F(OptionDialogsTest, ZoomButtonsFollowTheScreenWidth) {

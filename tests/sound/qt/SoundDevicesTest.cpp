@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <thread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,18 +33,32 @@ std::string BesideTheProgram(const char* name) {
     return (QCoreApplication::applicationDirPath() + "/" + name).toStdString();
 }
 
-// An output with no stream behind it: it always opens, and its clip moves
-// on only when the test renders.
+// An output with no stream behind it: it always opens, after the delay a
+// sound server may take, and its clip moves on only when the test renders.
 class SilentOutput : public AudioOutput {
 public:
-    OpenResult Open() override { return OpenResult::Open; }
+    OpenResult Open() override {
+        std::this_thread::sleep_for(delay);
+        return OpenResult::Open;
+    }
     bool Present() const override { return true; }
     void Render(int frames) {
         std::vector<float> left(frames), right(frames);
         float* outputs[] = {left.data(), right.data()};
         AudioOutput::Render(this, frames, 0, nullptr, 2, outputs);
     }
+    std::chrono::milliseconds delay{0};
 };
+
+// A mono 16-bit WAV file at the output's rate.
+std::string MakeWave(const QTemporaryDir& dir, const QString& name, quint32 frames) {
+    QByteArray wave("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0data", 40);
+    const quint32 bytes = 2 * frames;
+    wave.append(reinterpret_cast<const char*>(&bytes), 4).append(QByteArray(bytes, '\x10'));
+    QFile file(dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly)) file.write(wave);
+    return file.fileName().toStdString();
+}
 
 // A clock that the test moves by hand.
 struct HandClock {
@@ -53,10 +68,11 @@ struct HandClock {
     }
 };
 
-int OpenAttempts() {
+// The sound work logged whose note begins so.
+int Logged(std::string_view work) {
     const auto entries = SoundWorkLog::Entries();
     return static_cast<int>(std::count_if(entries.begin(), entries.end(),
-                                          [](const auto& entry) { return entry.what == "open output"; }));
+                                          [work](const auto& entry) { return entry.what.starts_with(work); }));
 }
 
 // Effects are asked for on every tick that has one: an output that cannot
@@ -74,7 +90,7 @@ TEST(AudioOutputTest, AFailedOpenIsTriedAgainAtMostOnceEveryFewSeconds) {
     EXPECT_EQ(output.Open(), AudioOutput::OpenResult::NotTried);
     clock.now += std::chrono::milliseconds(1);
     EXPECT_EQ(output.Open(), AudioOutput::OpenResult::Failed);
-    EXPECT_EQ(OpenAttempts(), 2);
+    EXPECT_EQ(Logged("open output"), 2);
     EXPECT_FALSE(output.Present());
 }
 
@@ -145,15 +161,7 @@ TEST(MusicDeviceTest, ASoundFontThatWillNotLoadIsReportedLateOnTheInterfaceThrea
 
 TEST(EffectPlayerTest, ARequestCutsOffTheEffectSoundingAndAnEmptyOrUnplayableOneStopsIt) {
     QTemporaryDir dir;
-    // 10,000 frames at the output's rate; FRAME.WAV is shorter than that.
-    QFile longFile(dir.filePath("long.wav"));
-    ASSERT_TRUE(longFile.open(QIODevice::WriteOnly));
-    QByteArray wave("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0data", 40);
-    const quint32 bytes = 20000;
-    wave.append(reinterpret_cast<const char*>(&bytes), 4).append(QByteArray(bytes, '\x10'));
-    longFile.write(wave);
-    longFile.close();
-    const std::string longPath = longFile.fileName().toStdString();
+    const std::string longPath = MakeWave(dir, "long.wav", 10000);  // FRAME.WAV is shorter
 
     SilentOutput output;
     OutputEffectPlayer player(output);
@@ -179,6 +187,41 @@ TEST(EffectPlayerTest, ARequestCutsOffTheEffectSoundingAndAnEmptyOrUnplayableOne
     playAndWait(longPath);
     output.Render(9000);
     EXPECT_TRUE(output.ClipSounding()) << "the same effect again starts from its beginning";
+}
+
+// A clip read when it is asked for and ready too late for its event (here
+// the output takes long to open) stays silent; one ready in time sounds.
+TEST(EffectPlayerTest, AClipReadyTooLateForItsEventStaysSilent) {
+    QTemporaryDir dir;
+    SilentOutput output;
+    OutputEffectPlayer player(output);
+    output.delay = std::chrono::milliseconds(400);
+    player.Play(MakeWave(dir, "late.wav", 10000));
+    player.WaitUntilIdle();
+    EXPECT_FALSE(output.ClipSounding());
+    output.delay = {};
+    player.Play(MakeWave(dir, "timely.wav", 10000));
+    player.WaitUntilIdle();
+    EXPECT_TRUE(output.ClipSounding());
+}
+
+// Trying file after file in the Sound-events dialog must not grow the kept
+// clips without end: at most 32, and a 33rd file starts them afresh.
+TEST(EffectPlayerTest, AtMostThirtyTwoClipsAreKeptReady) {
+    QTemporaryDir dir;
+    std::vector<std::string> files;
+    for (int i = 0; i <= 32; ++i) files.push_back(MakeWave(dir, QString("e%1.wav").arg(i), 100));
+    SilentOutput output;
+    OutputEffectPlayer player(output);
+    const auto decodesFor = [&](const std::vector<std::string>& paths) {
+        SoundWorkLog::Clear();
+        player.Preload(paths);
+        player.WaitUntilIdle();
+        return Logged("decode ");
+    };
+    EXPECT_EQ(decodesFor({files.begin(), files.begin() + 32}), 32);
+    EXPECT_EQ(decodesFor({files[0], files[31]}), 0) << "all 32 kept";
+    EXPECT_EQ(decodesFor({files[32], files[0]}), 2) << "the 33rd made room by forgetting the others";
 }
 
 TEST(EffectPlayerTest, APathToAFifoOrADeviceIsSilentAndDoesNotHang) {
