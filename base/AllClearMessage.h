@@ -9,11 +9,12 @@
 #include <string_view>
 
 // The all-clear message as the message dialog edits it. The document keeps
-// it in Shift-JIS in a 256-byte field with its terminating zero, so the text
-// may take 255 bytes, a double-byte character counting two and each line
-// break two (CR LF, as the field has always held it). The edit box shows
-// line breaks as LF alone.
-inline constexpr std::size_t kMessageLimitBytes = 255;
+// it in Shift-JIS in a field of kMessageFieldBytes with its terminating
+// zero, so the text may take one byte less, a double-byte character counting
+// two and each line break two (CR LF, as the field has always held it). The
+// edit box shows line breaks as LF alone.
+inline constexpr std::size_t kMessageFieldBytes = 256;
+inline constexpr std::size_t kMessageLimitBytes = kMessageFieldBytes - 1;
 
 // Line breaks as the field holds them (CR LF) and as the edit box shows them (LF).
 std::string ToStoredLineBreaks(std::string_view editText);

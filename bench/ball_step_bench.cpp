@@ -7,9 +7,11 @@
 // speed (five sub-steps).
 #include <benchmark/benchmark.h>
 
+#include "engine/BallFlight.h"
 #include "engine/BallStep.h"
-#include "engine/GameSession.h"
-#include "engine/NullSessionPlatform.h"
+#include "engine/ClassicRandom.h"
+#include "engine/SessionState.h"
+#include "engine/NullSessionHost.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -25,28 +27,32 @@ void FillDenseStage(CBlockDoc& doc) {
         }
 }
 
-// The stage and the ball as at the start of a demonstration.
-void Restart(GameSession& session) {
-    session.blocksLeft = session.Doc().PrepareStage();
-    session.ServeBall();  // in Demo the ball is launched at once
+// The stage and the ball as at the start of a demonstration, whose serve
+// launches the ball at once.
+void Restart(BallFlight& flight) {
+    flight.state.blocksLeft = flight.doc.PrepareStage();
+    flight.state.PutBallOnPaddle();
+    flight.state.ballState = BallState::InFlight;
 }
 
 void BM_StepBallDenseStage(benchmark::State& state) {
     CBlockDoc doc;
-    NullSessionPlatform platform;
-    GameSession session(doc, platform);
     FillDenseStage(doc);
-    session.mode = GameMode::Demo;
-    session.speed = static_cast<int>(state.range(0));
-    Restart(session);
+    SessionState game;
+    game.mode = GameMode::Demo;
+    game.speed = static_cast<int>(state.range(0));
+    ClassicRandom random;
+    NullSessionHost host;
+    BallFlight flight{game, doc, random, host, host};
+    Restart(flight);
 
     std::int64_t clears = 0;
     for (auto _ : state) {
-        const StepOutcome outcome = StepBall(session);
+        const StepOutcome outcome = StepBall(flight);
         benchmark::DoNotOptimize(outcome);
         // Keep measuring on a dense stage rather than on an emptied one.
         if (outcome == StepOutcome::StageCleared) {
-            Restart(session);
+            Restart(flight);
             ++clears;
         }
     }

@@ -7,7 +7,7 @@
 #include "engine/GameSession.h"
 
 bool PauseWhileAway(GameSession& session) {
-    if (session.mode != GameMode::Play || session.ballState != BallState::InFlight) return false;
+    if (session.State().mode != GameMode::Play || session.State().ballState != BallState::InFlight) return false;
     session.TogglePause();
     return true;
 }

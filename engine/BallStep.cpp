@@ -6,10 +6,13 @@
 
 #include "engine/BallSubStep.h"
 #include "engine/BlockCollisions.h"
-#include "engine/GameSession.h"
+#include "engine/ClassicRandom.h"
+#include "engine/BallFlight.h"
+#include "engine/SessionState.h"
 #include "engine/PaddleBounce.h"
 #include "engine/Playfield.h"
-#include "engine/SessionPlatform.h"
+#include "engine/PlayfieldCanvas.h"
+#include "engine/StatusPanes.h"
 
 namespace {
 using Playfield::kBallRadius;
@@ -29,48 +32,48 @@ constexpr int kFastestDX = 6;
 
 int Magnitude(int value) { return value < 0 ? -value : value; }
 
-void BounceOffWalls(GameSession& session) {
-    if (session.ballX >= kRightWallX) {
-        session.ballDX = -Magnitude(session.ballDX);
-        session.ballX = 2 * kRightWallX - session.ballX;
-        session.lastEvent = SoundEvent::Frame;
+void BounceOffWalls(BallFlight& flight) {
+    if (flight.state.ballX >= kRightWallX) {
+        flight.state.ballDX = -Magnitude(flight.state.ballDX);
+        flight.state.ballX = 2 * kRightWallX - flight.state.ballX;
+        flight.state.lastEvent = SoundEvent::Frame;
     }
-    if (session.ballX < kLeftWallX) {
-        session.ballDX = Magnitude(session.ballDX);
-        session.ballX = 2 * kLeftWallX - session.ballX;
-        session.lastEvent = SoundEvent::Frame;
+    if (flight.state.ballX < kLeftWallX) {
+        flight.state.ballDX = Magnitude(flight.state.ballDX);
+        flight.state.ballX = 2 * kLeftWallX - flight.state.ballX;
+        flight.state.lastEvent = SoundEvent::Frame;
     }
 }
 
-bool FellPastFloor(const GameSession& session) {
-    return session.ballY > Playfield::kFloorLine && session.ballDY > 0;
+bool FellPastFloor(const BallFlight& flight) {
+    return flight.state.ballY > Playfield::kFloorLine && flight.state.ballDY > 0;
 }
 
-void ShowScorePanes(GameSession& session) {
+void ShowScorePanes(BallFlight& flight) {
     // The demonstration's points show only when the stage is refreshed, and
     // never count toward the best score.
-    if (session.mode == GameMode::Demo) return;
-    SessionPlatform& platform = session.Platform();
-    platform.ShowScore(session.score);
-    if (session.highScore < session.score) {
-        session.highScore = session.score;
-        platform.ShowHighScore(session.highScore);
+    if (flight.state.mode == GameMode::Demo) return;
+    StatusPanes& panes = flight.panes;
+    panes.ShowScore(flight.state.score);
+    if (flight.state.highScore < flight.state.score) {
+        flight.state.highScore = flight.state.score;
+        panes.ShowHighScore(flight.state.highScore);
     }
 }
 
-void BounceOffCeiling(GameSession& session) {
-    if (session.ballY >= kCeilingY) return;
-    session.ballDY = -session.ballDY;
-    session.ballY = 2 * kCeilingY - session.ballY;
-    session.lastEvent = SoundEvent::Frame;
+void BounceOffCeiling(BallFlight& flight) {
+    if (flight.state.ballY >= kCeilingY) return;
+    flight.state.ballDY = -flight.state.ballDY;
+    flight.state.ballY = 2 * kCeilingY - flight.state.ballY;
+    flight.state.lastEvent = SoundEvent::Frame;
 }
 
 // Gold blocks now and then turn the ball by one unit, so it cannot settle
 // into a loop among them. The turn never stops or reverses the horizontal
 // motion.
-void NudgeAfterGold(GameSession& session) {
-    int& dx = session.ballDX;
-    switch (session.Random().Next() % kNudgeChoices) {
+void NudgeAfterGold(BallFlight& flight) {
+    int& dx = flight.state.ballDX;
+    switch (flight.random.Next() % kNudgeChoices) {
     case kNudgeRight:
         ++dx;
         if (dx > kFastestDX) dx = kFastestDX;
@@ -87,46 +90,46 @@ void NudgeAfterGold(GameSession& session) {
 }
 }  // namespace
 
-SubStepEnd StepBallOnce(GameSession& session) {
-    const int startX = session.ballX;
-    const int startY = session.ballY;
-    session.ballX += session.ballDX;
-    session.ballY += session.ballDY;
+SubStepEnd StepBallOnce(BallFlight& flight) {
+    const int startX = flight.state.ballX;
+    const int startY = flight.state.ballY;
+    flight.state.ballX += flight.state.ballDX;
+    flight.state.ballY += flight.state.ballDY;
 
-    BounceOffPaddleTop(session, startX, startY);
-    BounceOffPaddleSides(session);
-    BounceOffWalls(session);
-    if (FellPastFloor(session)) {
-        session.lastEvent = SoundEvent::Fail;
+    BounceOffPaddleTop(flight, startX, startY);
+    BounceOffPaddleSides(flight);
+    BounceOffWalls(flight);
+    if (FellPastFloor(flight)) {
+        flight.state.lastEvent = SoundEvent::Fail;
         return SubStepEnd::Lost;
     }
 
     BlockHitTally tally;
-    CollideTopEdge(session, tally);
-    CollideBottomEdge(session, tally);
+    CollideTopEdge(flight, tally);
+    CollideBottomEdge(flight, tally);
 
-    if (tally.points > 0) ShowScorePanes(session);
-    BounceOffCeiling(session);
-    if (tally.hitGold) NudgeAfterGold(session);
+    if (tally.points > 0) ShowScorePanes(flight);
+    BounceOffCeiling(flight);
+    if (tally.hitGold) NudgeAfterGold(flight);
     return SubStepEnd::Flying;
 }
 
-StepOutcome StepBall(GameSession& session) {
-    const Point start{session.ballX, session.ballY};
-    session.lastEvent = SoundEvent::None;
-    const int subSteps = session.speed + kSubStepsAtSpeedZero;
+StepOutcome StepBall(BallFlight& flight) {
+    const Point start{flight.state.ballX, flight.state.ballY};
+    flight.state.lastEvent = SoundEvent::None;
+    const int subSteps = flight.state.speed + kSubStepsAtSpeedZero;
 
     for (int step = 0; step < subSteps; ++step) {
-        if (StepBallOnce(session) == SubStepEnd::Lost) {
+        if (StepBallOnce(flight) == SubStepEnd::Lost) {
             // The lost ball vanishes from where the tick found it.
-            session.Platform().EraseBallSquare(start);
+            flight.canvas.EraseBallSquare(start);
             return StepOutcome::BallLost;
         }
     }
 
     // The last breakable block may have fallen in an earlier sub-step; the
     // ball still finished the tick's motion.
-    const StepOutcome outcome = session.blocksLeft == 0 ? StepOutcome::StageCleared : StepOutcome::BallInPlay;
-    session.Platform().MoveBallSprite(start, {session.ballX, session.ballY});
+    const StepOutcome outcome = flight.state.blocksLeft == 0 ? StepOutcome::StageCleared : StepOutcome::BallInPlay;
+    flight.canvas.MoveBallSprite(start, {flight.state.ballX, flight.state.ballY});
     return outcome;
 }

@@ -6,9 +6,9 @@
 
 #include "engine/GameTypes.h"
 
-class GameSession;
+struct BallFlight;
 
 // Advances the flying ball through one tick of speed + 2 sub-steps: moves
 // it, resolves paddle, wall, ceiling, floor and block collisions, scores,
 // records the tick's event and draws the ball at its new place.
-StepOutcome StepBall(GameSession& session);
+StepOutcome StepBall(BallFlight& flight);

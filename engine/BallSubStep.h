@@ -4,7 +4,7 @@
 
 #pragma once
 
-class GameSession;
+struct BallFlight;
 
 enum class SubStepEnd { Flying, Lost };
 
@@ -12,4 +12,4 @@ enum class SubStepEnd { Flying, Lost };
 // the paddle, the walls, the floor line, the blocks, the score panes, the
 // ceiling and the gold-block nudge, in that order. Does not reset the
 // session's lastEvent (that happens once per tick) and draws no sprite.
-SubStepEnd StepBallOnce(GameSession& session);
+SubStepEnd StepBallOnce(BallFlight& flight);

@@ -4,9 +4,10 @@
 
 #include "engine/BlockCollisions.h"
 
-#include "engine/GameSession.h"
+#include "engine/BallFlight.h"
+#include "engine/SessionState.h"
 #include "engine/Playfield.h"
-#include "engine/SessionPlatform.h"
+#include "engine/PlayfieldCanvas.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -41,8 +42,8 @@ enum class BallSide { Left, Right };
 // hits at most one cell.
 class BlockPhase {
 public:
-    BlockPhase(GameSession& session, BlockHitTally& tally, BallEdge edge)
-        : session_(session), doc_(session.Doc()), tally_(tally), edge_(edge) {}
+    BlockPhase(BallFlight& flight, BlockHitTally& tally, BallEdge edge)
+        : flight_(flight), doc_(flight.doc), tally_(tally), edge_(edge) {}
 
     // The top edge: straight on, then the right side's column, then the left's.
     void RunTopEdge();
@@ -50,10 +51,10 @@ public:
     void RunBottomEdge();
 
 private:
-    int& x() { return session_.ballX; }
-    int& y() { return session_.ballY; }
-    int& dx() { return session_.ballDX; }
-    int& dy() { return session_.ballDY; }
+    int& x() { return flight_.state.ballX; }
+    int& y() { return flight_.state.ballY; }
+    int& dx() { return flight_.state.ballDX; }
+    int& dy() { return flight_.state.ballDY; }
 
     // Cells off the grid never stand; a byte with its top bit set never does either.
     bool Standing(int row, int column) const {
@@ -101,7 +102,7 @@ private:
     void ApplyHit(int row, int column);
     void KnockOut(int row, int column, int points);
 
-    GameSession& session_;
+    BallFlight& flight_;
     CBlockDoc& doc_;
     BlockHitTally& tally_;
     BallEdge edge_;
@@ -123,29 +124,29 @@ void BlockPhase::FlipVertically(int row) {
 
 void BlockPhase::ApplyHit(int row, int column) {
     if (doc_.IsLiveSilver(column, row)) {
-        session_.lastEvent = SoundEvent::SilverBlock;
+        flight_.state.lastEvent = SoundEvent::SilverBlock;
         const std::int8_t cracked = doc_.HitSilver(column, row);
-        session_.Platform().DrawCell(column, row);
+        flight_.canvas.DrawCell(column, row);
         if ((cracked & BlockAlive) != 0) return;  // cracked, still standing
         KnockOut(row, column, kSilverPoints);
         return;
     }
     if ((doc_.Cell(column, row) & ~BlockAlive) == BlockKind::Gold) {
-        session_.lastEvent = SoundEvent::GoldBlock;
+        flight_.state.lastEvent = SoundEvent::GoldBlock;
         tally_.hitGold = true;
         return;  // gold never breaks
     }
-    session_.lastEvent = SoundEvent::NormalBlock;
+    flight_.state.lastEvent = SoundEvent::NormalBlock;
     KnockOut(row, column, kTopRowPoints - row);
 }
 
 void BlockPhase::KnockOut(int row, int column, int points) {
     doc_.KnockOut(column, row);
-    session_.Platform().DrawCell(column, row);
+    flight_.canvas.DrawCell(column, row);
     // The score is 16 bits and wraps.
-    session_.score = static_cast<std::uint16_t>(session_.score + points);
+    flight_.state.score = static_cast<std::uint16_t>(flight_.state.score + points);
     tally_.points += points;
-    --session_.blocksLeft;
+    --flight_.state.blocksLeft;
 }
 
 // The cell above (or below) the centre, entered through its row face.
@@ -217,10 +218,10 @@ void BlockPhase::RunBottomEdge() {
 }
 }  // namespace
 
-void CollideTopEdge(GameSession& session, BlockHitTally& tally) {
-    BlockPhase(session, tally, BallEdge::Top).RunTopEdge();
+void CollideTopEdge(BallFlight& flight, BlockHitTally& tally) {
+    BlockPhase(flight, tally, BallEdge::Top).RunTopEdge();
 }
 
-void CollideBottomEdge(GameSession& session, BlockHitTally& tally) {
-    BlockPhase(session, tally, BallEdge::Bottom).RunBottomEdge();
+void CollideBottomEdge(BallFlight& flight, BlockHitTally& tally) {
+    BlockPhase(flight, tally, BallEdge::Bottom).RunBottomEdge();
 }

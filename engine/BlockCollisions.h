@@ -4,7 +4,7 @@
 
 #pragma once
 
-class GameSession;
+struct BallFlight;
 
 // What the block stages of one sub-step did, for the rules at its end.
 struct BlockHitTally {
@@ -15,9 +15,9 @@ struct BlockHitTally {
 
 // The ball's top edge against the blocks: the row it now lies in, entered
 // through the bottom face or through a side face.
-void CollideTopEdge(GameSession& session, BlockHitTally& tally);
+void CollideTopEdge(BallFlight& flight, BlockHitTally& tally);
 
 // The ball's bottom edge against the blocks, from where the top-edge phase
 // left the ball: entered through the top face or a side face, and last a
 // side face met by the trailing edge's row.
-void CollideBottomEdge(GameSession& session, BlockHitTally& tally);
+void CollideBottomEdge(BallFlight& flight, BlockHitTally& tally);

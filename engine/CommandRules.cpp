@@ -21,14 +21,14 @@ bool IsSpeedButton(int command) { return command >= CommandId::SpeedSlow && comm
 CommandContext SessionContext(const GameSession& session) {
     const CBlockDoc& doc = session.Doc();
     CommandContext context;
-    context.mode = session.mode;
-    context.ballState = session.ballState;
-    context.speed = session.speed;
+    context.mode = session.State().mode;
+    context.ballState = session.State().ballState;
+    context.speed = session.State().speed;
     context.stage = doc.CurrentStage();
     context.bonusBall = doc.BonusBall();
     context.modified = doc.IsModified();
-    context.musicEnabled = session.musicEnabled;
-    context.effectsEnabled = session.effectsEnabled;
+    context.musicEnabled = session.State().musicEnabled;
+    context.effectsEnabled = session.State().effectsEnabled;
     return context;
 }
 

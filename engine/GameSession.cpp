@@ -8,38 +8,61 @@
 
 #include "base/Cp932.h"
 #include "base/StringTable.h"
+#include "engine/BallFlight.h"
 #include "engine/BallStep.h"
 #include "engine/PaddleTarget.h"
-#include "engine/SessionPlatform.h"
+#include "engine/PlayfieldCanvas.h"
+#include "engine/SessionHost.h"
+#include "engine/StatusPanes.h"
+#include "sound/SoundCues.h"
 #include "engine/SessionTexts.h"
 #include "stages/CBlockDoc.h"
 
-GameSession::GameSession(CBlockDoc& doc, SessionPlatform& platform)
-    : doc_(&doc), platform_(&platform), stepBall_(&StepBall) {}
+namespace {
+// A session's panes and sound before the window and the sound are there.
+class NoPanes : public StatusPanes {
+public:
+    void ShowStage(int) override {}
+    void ShowHighScore(std::uint16_t) override {}
+    void ShowScore(std::uint16_t) override {}
+    void ShowBallsLeft(int) override {}
+};
+class NoSound : public SoundCues {
+public:
+    void PlayEffect(SoundEvent) override {}
+    void PlayMusic(MusicScene) override {}
+    void StopMusic() override {}
+};
+NoPanes noPanes;
+NoSound noSound;
+}  // namespace
+
+GameSession::GameSession(CBlockDoc& doc, SessionHost& host, PlayfieldCanvas& canvas)
+    : doc_(&doc), host_(&host), canvas_(&canvas), panes_(&noPanes), sound_(&noSound), stepBall_(&StepBall) {}
 
 void GameSession::StartGame() {
-    score = 0;
-    ballsLeft = kStartingBalls;
-    if (mode == GameMode::Editor) {
-        if (timerRunning) {
-            platform_->KillGameTimer();
-            timerRunning = false;
+    state_.score = 0;
+    state_.ballsLeft = kStartingBalls;
+    if (state_.mode == GameMode::Editor) {
+        if (state_.timerRunning) {
+            host_->KillGameTimer();
+            state_.timerRunning = false;
         }
-        platform_->StopMusic();
+        sound_->StopMusic();
     } else {
         // An empty stage is the designer's business: say so and play it anyway.
         if (doc_->CountBlocks() == 0)
-            platform_->ShowMessage(LoadString(StringId::NoBlocks), MessageIcon::Exclamation);
-        if (mode == GameMode::Demo) platform_->PlayMusic(MusicScene::Demo);
-        random_.Seed(platform_->TickCount());
+            host_->ShowMessage(LoadString(StringId::NoBlocks), MessageIcon::Exclamation);
+        if (state_.mode == GameMode::Demo) sound_->PlayMusic(MusicScene::Demo);
+        random_.Seed(host_->TickCount());
         ServeBall();
-        if (!timerRunning) {
-            if (!platform_->SetGameTimer()) {
+        if (!state_.timerRunning) {
+            if (!host_->SetGameTimer()) {
                 // Without a tick nothing can move; the view closes and the program with it.
-                platform_->ShowMessage(SessionTexts::kNoTimer, MessageIcon::Stop);
-                platform_->DestroyView();
+                host_->ShowMessage(SessionTexts::kNoTimer, MessageIcon::Stop);
+                host_->DestroyView();
             } else {
-                timerRunning = true;
+                state_.timerRunning = true;
             }
         }
     }
@@ -48,17 +71,14 @@ void GameSession::StartGame() {
 }
 
 void GameSession::ServeBall() {
-    ballX = paddleX;
-    ballY = Playfield::kBallRestY;
-    ballDX = Playfield::kServeDX;
-    ballDY = Playfield::kServeDY;
-    switch (mode) {
+    state_.PutBallOnPaddle();
+    switch (state_.mode) {
     case GameMode::Demo:
-        ballState = BallState::InFlight;
+        state_.ballState = BallState::InFlight;
         break;
     case GameMode::Play:
-        ballState = BallState::Serving;
-        platform_->PlayMusic(MusicScene::Play);
+        state_.ballState = BallState::Serving;
+        sound_->PlayMusic(MusicScene::Play);
         break;
     case GameMode::Editor:
         break;
@@ -66,57 +86,71 @@ void GameSession::ServeBall() {
 }
 
 void GameSession::RefreshStage() {
-    blocksLeft = doc_->PrepareStage();
-    platform_->ShowStage(doc_->CurrentStage());
-    platform_->ShowHighScore(highScore);
-    platform_->ShowScore(score);
-    platform_->ShowBallsLeft(ballsLeft);
+    state_.blocksLeft = doc_->PrepareStage();
+    panes_->ShowStage(doc_->CurrentStage());
+    panes_->ShowHighScore(state_.highScore);
+    panes_->ShowScore(state_.score);
+    panes_->ShowBallsLeft(state_.ballsLeft);
 }
 
-void GameSession::LaunchBall() { ballState = BallState::InFlight; }
+void GameSession::LaunchBall() { state_.ballState = BallState::InFlight; }
 
 void GameSession::TogglePause() {
-    ballState = ballState == BallState::Paused ? BallState::InFlight : BallState::Paused;
+    state_.ballState = state_.ballState == BallState::Paused ? BallState::InFlight : BallState::Paused;
+}
+
+void GameSession::Pause() { state_.ballState = BallState::Paused; }
+
+void GameSession::StopTimer() {
+    if (!state_.timerRunning) return;
+    host_->KillGameTimer();
+    state_.timerRunning = false;
+}
+
+void GameSession::SetControl(bool keyboard, bool hideCursor) {
+    state_.keyboardControl = keyboard;
+    state_.hideCursor = hideCursor;
 }
 
 void GameSession::ChooseMode(GameMode newMode) {
-    if (mode == newMode) return;
-    mode = newMode;
+    if (state_.mode == newMode) return;
+    state_.mode = newMode;
     StartGame();
 }
 
 void GameSession::MovePaddle(int x) {
-    platform_->MovePaddleSprite(paddleX, x);
-    paddleX = x;
+    canvas_->MovePaddleSprite(state_.paddleX, x);
+    state_.paddleX = x;
 }
 
 void GameSession::MoveServingBall(int x) {
-    platform_->MoveServingBallSprite(ballX, x);
-    ballX = x;
+    canvas_->MoveServingBallSprite(state_.ballX, x);
+    state_.ballX = x;
 }
 
-void GameSession::InvalidateView() { platform_->InvalidateView(); }
+void GameSession::InvalidateView() { canvas_->InvalidateView(); }
 
 void GameSession::MovePaddleForTick(int lowest, int highest) {
-    const int x = std::clamp(PaddleTarget(*this, platform_->ReadPaddleInput()), lowest, highest);
-    if (x != paddleX) MovePaddle(x);
+    const int x = std::clamp(PaddleTarget(*this, host_->ReadPaddleInput()), lowest, highest);
+    if (x != state_.paddleX) MovePaddle(x);
 }
 
 bool GameSession::OnGameTick(int timerId) {
-    if (mode == GameMode::Editor) return true;
-    if (busy) return true;  // a message box of an earlier tick is still open
+    if (state_.mode == GameMode::Editor) return true;
+    if (state_.busy) return true;  // a message box of an earlier tick is still open
     if (timerId != kTimerId) return false;
 
-    if (ballState != BallState::InFlight) {
+    if (state_.ballState != BallState::InFlight) {
         MovePaddleForTick(Playfield::kPaddleMinX, Playfield::kPaddleMaxX);
         // The resting ball follows the paddle every tick, moved or not.
-        if (ballState == BallState::Serving) MoveServingBall(paddleX);
+        if (state_.ballState == BallState::Serving) MoveServingBall(state_.paddleX);
         return true;
     }
 
     MovePaddleForTick(Playfield::kFlightPaddleMinX, Playfield::kFlightPaddleMaxX);
-    const StepOutcome outcome = stepBall_(*this);
-    if (effectsEnabled && lastEvent != SoundEvent::None) platform_->PlayEffect(lastEvent);
+    BallFlight flight{state_, *doc_, random_, *canvas_, *panes_};
+    const StepOutcome outcome = stepBall_(flight);
+    if (state_.effectsEnabled && state_.lastEvent != SoundEvent::None) sound_->PlayEffect(state_.lastEvent);
 
     if (outcome == StepOutcome::BallLost) OnBallLost();
     if (outcome == StepOutcome::StageCleared) OnStageCleared();
@@ -124,30 +158,30 @@ bool GameSession::OnGameTick(int timerId) {
 }
 
 void GameSession::OnBallLost() {
-    if (mode == GameMode::Play) --ballsLeft;
-    if (ballsLeft == 0) {
-        busy = true;
-        platform_->PlayMusic(MusicScene::GameOver);
-        platform_->ShowMessage(SessionTexts::kGameOver, MessageIcon::Information);
+    if (state_.mode == GameMode::Play) --state_.ballsLeft;
+    if (state_.ballsLeft == 0) {
+        state_.busy = true;
+        sound_->PlayMusic(MusicScene::GameOver);
+        host_->ShowMessage(SessionTexts::kGameOver, MessageIcon::Information);
         StartGame();  // the same stage again, with score 0 and three balls
-        busy = false;
+        state_.busy = false;
         return;
     }
     ServeBall();
-    platform_->ShowBallsLeft(ballsLeft);
+    panes_->ShowBallsLeft(state_.ballsLeft);
 }
 
 void GameSession::OnStageCleared() {
     const bool bonus = doc_->BonusBall();
-    if (mode != GameMode::Demo) {
-        busy = true;
+    if (state_.mode != GameMode::Demo) {
+        state_.busy = true;
         if (doc_->NextStage() == 0)
-            platform_->ShowMessage(Cp932ToUtf8(doc_->MessageText()), MessageIcon::Information);
+            host_->ShowMessage(Cp932ToUtf8(doc_->MessageText()), MessageIcon::Information);
         if (bonus) {
-            platform_->ShowMessage(SessionTexts::kBonusBall, MessageIcon::Information);
-            ballsLeft = std::min(ballsLeft + 1, kMostBalls);
+            host_->ShowMessage(SessionTexts::kBonusBall, MessageIcon::Information);
+            state_.ballsLeft = std::min(state_.ballsLeft + 1, kMostBalls);
         }
-        busy = false;
+        state_.busy = false;
     }
     RefreshStage();
     ServeBall();

@@ -4,10 +4,10 @@
 
 #include "engine/GameSession.h"
 
-#include "engine/SessionPlatform.h"
+#include "engine/SessionHost.h"
 
 std::optional<MusicScene> GameSession::ModeMusic() const {
-    switch (mode) {
+    switch (state_.mode) {
     case GameMode::Demo: return MusicScene::Demo;
     case GameMode::Play: return MusicScene::Play;
     case GameMode::Editor: break;
@@ -15,4 +15,4 @@ std::optional<MusicScene> GameSession::ModeMusic() const {
     return std::nullopt;
 }
 
-void GameSession::ShowSoundMessage(std::string_view text, MessageIcon icon) { platform_->ShowMessage(text, icon); }
+void GameSession::ShowSoundMessage(std::string_view text, MessageIcon icon) { host_->ShowMessage(text, icon); }

@@ -9,19 +9,18 @@
 #include "base/SettingsKeys.h"
 #include "base/SettingsStore.h"
 #include "engine/GameSession.h"
-#include "engine/SessionPlatform.h"
+#include "sound/OutputDevices.h"
 
-ZoomLevel ReadGameSettings(GameSession& session, SettingsStore& settings, const ScreenInfo& screen) {
+ZoomLevel ReadGameSettings(GameSession& session, SettingsStore& settings, const ScreenInfo& screen,
+                           const OutputDevices& devices) {
     using namespace Settings;
     const ZoomLevel zoom = ApplyZoom(settings.ReadInt(kSection, kZoom, kDefaultZoom), screen, settings);
 
     const int sound = settings.ReadInt(kSection, kSound, kDefaultSound);
-    SessionPlatform& platform = session.Platform();
-    session.musicEnabled = (sound & kSoundMusicBit) != 0 && platform.MidiOutputCount() > 0;
-    session.effectsEnabled = (sound & kSoundEffectsBit) != 0 && platform.WaveOutputCount() > 0;
+    session.SetMusicOn((sound & kSoundMusicBit) != 0 && devices.MidiOutputCount() > 0);
+    session.SetEffectsOn((sound & kSoundEffectsBit) != 0 && devices.WaveOutputCount() > 0);
 
-    session.speed = std::clamp(settings.ReadInt(kSection, kSpeed, kDefaultSpeed), 0, 3);
-    session.keyboardControl = settings.ReadString(kSection, kUse) == kKeyboard;
-    session.hideCursor = settings.ReadString(kSection, kHideCursor) == kOn;
+    session.SetSpeed(std::clamp(settings.ReadInt(kSection, kSpeed, kDefaultSpeed), 0, 3));
+    session.SetControl(settings.ReadString(kSection, kUse) == kKeyboard, settings.ReadString(kSection, kHideCursor) == kOn);
     return zoom;
 }

@@ -8,7 +8,8 @@
 #include <array>
 #include <iterator>
 
-#include "engine/GameSession.h"
+#include "engine/BallFlight.h"
+#include "engine/SessionState.h"
 #include "engine/Playfield.h"
 
 namespace {
@@ -49,11 +50,11 @@ constexpr std::array<PaddleZone, 15> kPaddleZones{{
 
 bool InSideBand(int y) { return y > kSideBandTop && y <= kSideBandBottom; }
 
-void KnockBackFromSide(GameSession& session) {
-    session.ballDX = -session.ballDX;
+void KnockBackFromSide(BallFlight& flight) {
+    flight.state.ballDX = -flight.state.ballDX;
     // Back out by twice the old velocity, so the ball ends clear of the side.
-    session.ballX += 2 * session.ballDX;
-    session.lastEvent = SoundEvent::PaddleSide;
+    flight.state.ballX += 2 * flight.state.ballDX;
+    flight.state.lastEvent = SoundEvent::PaddleSide;
 }
 }  // namespace
 
@@ -64,39 +65,39 @@ BallVelocity PaddleTopVelocity(int offset) {
     return std::prev(beyond)->velocity;
 }
 
-void BounceOffPaddleTop(GameSession& session, int startX, int startY) {
-    const int fallingSpeed = session.ballDY;
+void BounceOffPaddleTop(BallFlight& flight, int startX, int startY) {
+    const int fallingSpeed = flight.state.ballDY;
     if (fallingSpeed <= 0) return;  // rising balls pass up through the contact line
-    if (session.ballY <= Playfield::kBallRestY) return;  // not down to the paddle yet
+    if (flight.state.ballY <= Playfield::kBallRestY) return;  // not down to the paddle yet
     if (startY > kLatestReturnY) return;  // already too deep to be returned
 
-    BallVelocity bounced{session.ballDX, -fallingSpeed};
-    if (session.mode != GameMode::Demo) {
+    BallVelocity bounced{flight.state.ballDX, -fallingSpeed};
+    if (flight.state.mode != GameMode::Demo) {
         // The demonstration never misses; a player's paddle must be under the ball.
-        const int offset = session.ballX - session.paddleX;
+        const int offset = flight.state.ballX - flight.state.paddleX;
         if (offset < kPaddleReachLeft || offset >= kPaddleReachRight) return;
         bounced = PaddleTopVelocity(offset);
     }
-    session.ballDX = bounced.dx;
-    session.ballDY = bounced.dy;
-    session.ballX = startX + bounced.dx;
+    flight.state.ballDX = bounced.dx;
+    flight.state.ballDY = bounced.dy;
+    flight.state.ballX = startX + bounced.dx;
     // As if the ball had turned at the contact line and risen for the rest of the move.
-    session.ballY = Playfield::kBallRestY - fallingSpeed;
-    session.lastEvent = SoundEvent::PaddleTop;
+    flight.state.ballY = Playfield::kBallRestY - fallingSpeed;
+    flight.state.lastEvent = SoundEvent::PaddleTop;
 }
 
-void BounceOffPaddleSides(GameSession& session) {
-    if (!InSideBand(session.ballY)) return;
-    const int leftSide = session.paddleX - Playfield::kPaddleHalfWidth;
-    const int rightSide = session.paddleX + Playfield::kPaddleHalfWidth;
+void BounceOffPaddleSides(BallFlight& flight) {
+    if (!InSideBand(flight.state.ballY)) return;
+    const int leftSide = flight.state.paddleX - Playfield::kPaddleHalfWidth;
+    const int rightSide = flight.state.paddleX + Playfield::kPaddleHalfWidth;
 
     // Only a ball whose leading edge reached the side during this very move
     // touches it; one already past the side overlaps the paddle and falls on.
-    const int rightEdge = session.ballX + Playfield::kBallRadius;
-    if (session.ballDX > 0 && leftSide <= rightEdge && rightEdge - leftSide <= session.ballDX)
-        KnockBackFromSide(session);
+    const int rightEdge = flight.state.ballX + Playfield::kBallRadius;
+    if (flight.state.ballDX > 0 && leftSide <= rightEdge && rightEdge - leftSide <= flight.state.ballDX)
+        KnockBackFromSide(flight);
 
-    const int leftEdge = session.ballX - Playfield::kBallRadius;
-    if (session.ballDX < 0 && leftEdge <= rightSide && rightSide - leftEdge <= -session.ballDX)
-        KnockBackFromSide(session);
+    const int leftEdge = flight.state.ballX - Playfield::kBallRadius;
+    if (flight.state.ballDX < 0 && leftEdge <= rightSide && rightSide - leftEdge <= -flight.state.ballDX)
+        KnockBackFromSide(flight);
 }

@@ -11,7 +11,7 @@
 
 namespace {
 int KeyboardMove(const GameSession& session, const PaddleInput& input) {
-    const int step = (session.speed + 1) * 6;
+    const int step = (session.State().speed + 1) * 6;
     int move = 0;
     if (input.leftKey)
         move = -step;  // left wins when both arrows are held
@@ -23,10 +23,10 @@ int KeyboardMove(const GameSession& session, const PaddleInput& input) {
 
 int PaddleTarget(const GameSession& session, const PaddleInput& input) {
     int target;
-    if (session.mode == GameMode::Demo)
-        target = session.ballX;
-    else if (session.keyboardControl)
-        target = session.paddleX + KeyboardMove(session, input);
+    if (session.State().mode == GameMode::Demo)
+        target = session.State().ballX;
+    else if (session.State().keyboardControl)
+        target = session.State().paddleX + KeyboardMove(session, input);
     else
         target = PixelToLogical(input.pointerClientX, input.zoom);
     return std::clamp(target, Playfield::kPaddleMinX, Playfield::kPaddleMaxX);

@@ -9,17 +9,17 @@
 
 namespace {
 PointerShape PlayPointer(const GameSession& session) {
-    if (session.ballState == BallState::Paused) return PointerShape::Pause;
+    if (session.State().ballState == BallState::Paused) return PointerShape::Pause;
     // Hiding is for steering with the mouse; a ball on the paddle still
     // needs the pointer to aim the launch.
     const bool hidden =
-        !session.keyboardControl && session.hideCursor && session.ballState == BallState::InFlight;
+        !session.State().keyboardControl && session.State().hideCursor && session.State().ballState == BallState::InFlight;
     return hidden ? PointerShape::None : PointerShape::Play;
 }
 }  // namespace
 
 PointerShape ChoosePointer(const GameSession& session, PixelPoint point, const ZoomLevel& zoom) {
-    switch (session.mode) {
+    switch (session.State().mode) {
     case GameMode::Demo: return PointerShape::Arrow;
     case GameMode::Play: return PlayPointer(session);
     case GameMode::Editor:

@@ -7,18 +7,16 @@
 #include "engine/GameSession.h"
 
 void PressLeftOutsideEditor(GameSession& session) {
-    switch (session.mode) {
+    switch (session.State().mode) {
     case GameMode::Play: session.LaunchBall(); break;
     case GameMode::Demo:
-        session.mode = GameMode::Play;
-        session.StartGame();
-        session.ballState = BallState::Serving;
+        session.ChooseMode(GameMode::Play);  // a new game, the ball on the paddle
         break;
     case GameMode::Editor: break;  // the editor paints instead
     }
 }
 
 void PressRightOutsideEditor(GameSession& session) {
-    if (session.mode == GameMode::Editor) return;  // the editor paints instead
-    session.ballState = BallState::Paused;
+    if (session.State().mode == GameMode::Editor) return;  // the editor paints instead
+    session.Pause();
 }

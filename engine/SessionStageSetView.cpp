@@ -10,6 +10,6 @@ void SessionStageSetView::RestartOnNewSet() { session_->StartGame(); }
 
 void SessionStageSetView::RepaintStage() { session_->InvalidateView(); }
 
-std::uint16_t SessionStageSetView::HighScore() const { return session_->highScore; }
+std::uint16_t SessionStageSetView::HighScore() const { return session_->State().highScore; }
 
-void SessionStageSetView::SetHighScore(std::uint16_t score) { session_->highScore = score; }
+void SessionStageSetView::SetHighScore(std::uint16_t score) { session_->SetHighScore(score); }

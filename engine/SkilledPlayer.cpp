@@ -50,15 +50,15 @@ void SkilledPlayer::DrawOffset() {
 
 // Only the paddle turns a falling ball upward below the grid.
 bool SkilledPlayer::JustReturned(const GameSession& session) const {
-    return lastBallDY_ > 0 && session.ballDY < 0 && session.ballY - Playfield::kBallRadius >= kGridBottom;
+    return lastBallDY_ > 0 && session.State().ballDY < 0 && session.State().ballY - Playfield::kBallRadius >= kGridBottom;
 }
 
 int SkilledPlayer::PaddleTargetFor(const GameSession& session) {
     if (JustReturned(session)) DrawOffset();
-    lastBallDY_ = session.ballDY;
+    lastBallDY_ = session.State().ballDY;
     const std::optional<int> contactX =
-        ForecastContactX({session.ballX, session.ballY, session.ballDX, session.ballDY});
+        ForecastContactX({session.State().ballX, session.State().ballY, session.State().ballDX, session.State().ballDY});
     // Without a forecast the paddle simply stays under the ball.
-    const int target = contactX ? *contactX - offset_ : session.ballX;
+    const int target = contactX ? *contactX - offset_ : session.State().ballX;
     return std::clamp(target, Playfield::kFlightPaddleMinX, Playfield::kFlightPaddleMaxX);
 }

@@ -8,24 +8,19 @@
 
 #include "engine/GameSession.h"
 
-namespace {
-auto StageBegin(CBlockDoc& doc, int stage) { return doc.m_cells.begin() + stage * kCellsPerStage; }
-auto StageBegin(const CBlockDoc& doc, int stage) { return doc.m_cells.begin() + stage * kCellsPerStage; }
-}  // namespace
-
 StageContents CurrentStageContents(const CBlockDoc& doc) { return StageContentsOf(doc, doc.CurrentStage()); }
 
 StageContents StageContentsOf(const CBlockDoc& doc, int stage) {
     StageContents contents;
     contents.stage = stage;
-    std::copy_n(StageBegin(doc, contents.stage), kCellsPerStage, contents.cells.begin());
+    std::ranges::copy(doc.CellsOf(contents.stage), contents.cells.begin());
     contents.bonusBall = doc.m_bonusBall[contents.stage];
     return contents;
 }
 
 void RestoreStage(GameSession& session, const StageContents& contents) {
     CBlockDoc& doc = session.Doc();
-    std::copy(contents.cells.begin(), contents.cells.end(), StageBegin(doc, contents.stage));
+    std::ranges::copy(contents.cells, doc.CellsOf(contents.stage).begin());
     doc.m_bonusBall[contents.stage] = contents.bonusBall;
     doc.SetModifiedFlag();
     if (doc.CurrentStage() == contents.stage) {

@@ -47,7 +47,7 @@ void LoadBuiltInStageSet(CBlockDoc& doc) {
         for (int row = 0; row < kGridRows; ++row) {
             for (int column = 0; column < kGridColumns; ++column) {
                 const int kind = stage == 0 ? FirstStageKind(column, row) : LaterStageKind(stage, column, row);
-                doc.m_cells[stage * kCellsPerStage + row * kGridColumns + column] =
+                doc.CellsOf(stage)[CellIndex(column, row)] =
                     static_cast<std::int8_t>(kind == BlockKind::Empty ? 0 : kind | BlockAlive);
             }
         }

@@ -13,25 +13,24 @@ constexpr int kFastestSpeed = 3;
 }
 
 void SaveSpeedSetting(const GameSession& session, SettingsStore& settings) {
-    settings.WriteInt(Settings::kSection, Settings::kSpeed, session.speed);
+    settings.WriteInt(Settings::kSection, Settings::kSpeed, session.State().speed);
 }
 
 int SpeedToDialogIndex(int speed) { return kFastestSpeed - speed; }
 
 void ApplySpeedChoice(GameSession& session, SettingsStore& settings, int dialogIndex) {
     if (dialogIndex < 0 || dialogIndex > kFastestSpeed) return;  // nothing was chosen
-    session.speed = kFastestSpeed - dialogIndex;
+    session.SetSpeed(kFastestSpeed - dialogIndex);
     SaveSpeedSetting(session, settings);
 }
 
 int ControlToDialogIndex(const GameSession& session) {
-    return session.keyboardControl ? kKeyboardControl : kMouseControl;
+    return session.State().keyboardControl ? kKeyboardControl : kMouseControl;
 }
 
 void ApplyControlChoice(GameSession& session, SettingsStore& settings, bool hideCursor, int control) {
     using namespace Settings;
-    session.hideCursor = hideCursor;
-    session.keyboardControl = control == kKeyboardControl;
-    settings.WriteString(kSection, kUse, session.keyboardControl ? kKeyboard : kMouse);
-    settings.WriteString(kSection, kHideCursor, session.hideCursor ? kOn : kOff);
+    session.SetControl(control == kKeyboardControl, hideCursor);
+    settings.WriteString(kSection, kUse, session.State().keyboardControl ? kKeyboard : kMouse);
+    settings.WriteString(kSection, kHideCursor, session.State().hideCursor ? kOn : kOff);
 }

@@ -9,6 +9,7 @@
 
 #include "sound/MusicDevice.h"
 #include "sound/MusicPaths.h"
+#include "sound/SoundCues.h"
 #include "sound/SoundTypes.h"
 
 class EffectPaths;
@@ -21,7 +22,7 @@ class SoundGame;
 // device, the music file check, the two sound switches and saving them.
 // The switches themselves are the game's.
 // Until the services are attached nothing sounds.
-class SoundControl {
+class SoundControl : public SoundCues {
 public:
     struct Services {
         EffectPaths* effects = nullptr;   // the application's table
@@ -37,7 +38,7 @@ public:
     void Attach(Services services);
     bool Attached() const { return services_.effects != nullptr; }
 
-    void PlayEffect(SoundEvent event);
+    void PlayEffect(SoundEvent event) override;
     // A file played as effects are, for the Sound-events dialog's test.
     void PlayEffectFile(const std::string& path);
 
@@ -46,8 +47,8 @@ public:
     const std::string& ProgramDir() const { return services_.programDir; }
 
     // Closes any open music, then starts the scene's file from its beginning.
-    void PlayMusic(MusicScene scene);
-    void StopMusic();
+    void PlayMusic(MusicScene scene) override;
+    void StopMusic() override;
     // The last close, when the view goes: it waits for the device.
     void CloseMusicForGood();
     bool MusicOpen() const { return deviceOpen_; }

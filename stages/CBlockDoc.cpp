@@ -23,34 +23,33 @@ int CBlockDoc::PrevStage() {
     return m_nStage;
 }
 
-std::int8_t& CBlockDoc::CellRef(int column, int row) {
-    return m_cells[m_nStage * kCellsPerStage + row * kGridColumns + column];
+StageCells CBlockDoc::CellsOf(int stage) {
+    return StageCells(m_cells.data() + stage * kCellsPerStage, kCellsPerStage);
 }
 
-std::int8_t CBlockDoc::Cell(int column, int row) const {
-    return m_cells[m_nStage * kCellsPerStage + row * kGridColumns + column];
+ConstStageCells CBlockDoc::CellsOf(int stage) const {
+    return ConstStageCells(m_cells.data() + stage * kCellsPerStage, kCellsPerStage);
 }
+
+std::int8_t CBlockDoc::Cell(int column, int row) const { return CellsOf(m_nStage)[CellIndex(column, row)]; }
 
 int CBlockDoc::PrepareStage() {
     int breakable = 0;
-    auto first = m_cells.begin() + m_nStage * kCellsPerStage;
-    for (auto cell = first; cell != first + kCellsPerStage; ++cell) {
-        std::int8_t value = WithoutAlive(*cell);
+    for (std::int8_t& cell : CellsOf(m_nStage)) {
+        std::int8_t value = WithoutAlive(cell);
         // Cracked silver left over from an interrupted game is fresh again.
         value = std::min(value, BlockKind::Silver);
         if (value > 0) {
             value |= BlockAlive;
             if (WithoutAlive(value) != BlockKind::Gold) ++breakable;
         }
-        *cell = value;
+        cell = value;
     }
     return breakable;
 }
 
 int CBlockDoc::CountBlocks() const {
-    auto first = m_cells.begin() + m_nStage * kCellsPerStage;
-    return static_cast<int>(std::count_if(first, first + kCellsPerStage,
-                                          [](std::int8_t cell) { return cell != 0; }));
+    return static_cast<int>(std::ranges::count_if(CellsOf(m_nStage), [](std::int8_t cell) { return cell != 0; }));
 }
 
 bool CBlockDoc::IsLiveSilver(int column, int row) const {
@@ -82,7 +81,7 @@ void CBlockDoc::ToggleBonusBall() {
 }
 
 void CBlockDoc::SetMessage(std::string_view text) {
-    const std::size_t length = std::min(text.size(), std::size_t{kMessageSize - 1});
+    const std::size_t length = std::min(text.size(), kMessageLimitBytes);
     // Bytes after the terminating zero keep whatever an earlier message left.
     std::memcpy(m_message.data(), text.data(), length);
     m_message[length] = '\0';
@@ -90,8 +89,7 @@ void CBlockDoc::SetMessage(std::string_view text) {
 }
 
 void CBlockDoc::ClearStage() {
-    auto first = m_cells.begin() + m_nStage * kCellsPerStage;
-    std::fill(first, first + kCellsPerStage, std::int8_t{0});
+    std::ranges::fill(CellsOf(m_nStage), std::int8_t{0});
     m_bonusBall[m_nStage] = 0;
     SetModifiedFlag();
     if (m_pView != nullptr) m_pView->RepaintStage();
@@ -103,7 +101,7 @@ void CBlockDoc::RestartAtFirstStage() {
 }
 
 void CBlockDoc::DeleteContents() {
-    m_cells.fill(0);
+    std::ranges::fill(m_cells, std::int8_t{0});
     m_bonusBall.fill(0);
     m_reserved.fill(0);
     m_message.fill('\0');

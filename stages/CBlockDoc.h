@@ -6,9 +6,11 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "base/AllClearMessage.h"
 #include "stages/Document.h"
 #include "stages/StageSetView.h"
 
@@ -23,10 +25,15 @@ inline constexpr int kStageCount = 10;
 inline constexpr int kGridRows = 12;
 inline constexpr int kGridColumns = 15;
 inline constexpr int kCellsPerStage = kGridRows * kGridColumns;
-inline constexpr int kMessageSize = 256;
+inline constexpr int kMessageSize = static_cast<int>(kMessageFieldBytes);
 inline constexpr int kReservedSize = 30;
 
 inline constexpr std::int8_t BlockAlive = 0x20;
+
+// Where a cell lies among its stage's cells, which run row by row.
+constexpr int CellIndex(int column, int row) { return row * kGridColumns + column; }
+using StageCells = std::span<std::int8_t, kCellsPerStage>;
+using ConstStageCells = std::span<const std::int8_t, kCellsPerStage>;
 
 namespace BlockKind {
 inline constexpr std::int8_t Empty = 0;
@@ -53,6 +60,13 @@ public:
     void KnockOut(int column, int row);
     void SetCell(int column, int row, int kind);
     std::int8_t Cell(int column, int row) const;
+
+    // Any stage's cells, by CellIndex; and every stage's, stage after stage,
+    // as the pattern file holds them.
+    StageCells CellsOf(int stage);
+    ConstStageCells CellsOf(int stage) const;
+    std::span<std::int8_t> AllCells() { return m_cells; }
+    std::span<const std::int8_t> AllCells() const { return m_cells; }
     bool BonusBall() const { return m_bonusBall[m_nStage] != 0; }
 
     // Editing.
@@ -90,12 +104,13 @@ public:
 
     int m_nStage = 0;
     std::array<std::uint8_t, kStageCount> m_bonusBall{};
-    std::array<std::int8_t, kStageCount * kCellsPerStage> m_cells{};
     std::array<char, kMessageSize> m_message{};
     std::array<std::uint8_t, kReservedSize> m_reserved{};
 
 private:
-    std::int8_t& CellRef(int column, int row);
+    std::int8_t& CellRef(int column, int row) { return CellsOf(m_nStage)[CellIndex(column, row)]; }
+
+    std::array<std::int8_t, kStageCount * kCellsPerStage> m_cells{};
 
     bool m_bModified = false;
     StageSetView* m_pView = nullptr;

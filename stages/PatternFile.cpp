@@ -33,7 +33,7 @@ bool MagicMatches(std::string_view field) {
 
 // Copies as much of the area as the input still holds and advances past it.
 template <typename Area>
-void ReadArea(std::string_view& rest, Area& area) {
+void ReadArea(std::string_view& rest, Area&& area) {
     const std::size_t count = std::min(rest.size(), area.size());
     std::memcpy(area.data(), rest.data(), count);
     rest.remove_prefix(count);
@@ -53,14 +53,14 @@ bool HasValidHeader(std::string_view bytes) {
 
 void Decode(std::string_view bytes, CBlockDoc& doc) {
     std::string_view rest = bytes.substr(std::min(bytes.size(), kHeaderSize));
-    ReadArea(rest, doc.m_cells);
+    ReadArea(rest, doc.AllCells());
     ReadArea(rest, doc.m_bonusBall);
     ReadArea(rest, doc.m_reserved);
     ReadArea(rest, doc.m_message);
 }
 
 void NormaliseForSave(CBlockDoc& doc) {
-    for (std::int8_t& cell : doc.m_cells) {
+    for (std::int8_t& cell : doc.AllCells()) {
         cell = static_cast<std::int8_t>(cell & ~BlockAlive);
         // Cracks and foreign values above silver are stored as plain silver.
         cell = std::min(cell, BlockKind::Silver);
@@ -72,7 +72,7 @@ std::string Encode(const CBlockDoc& doc) {
     out.reserve(kFileSize);
     out.append(kMagic);
     out.push_back(static_cast<char>(kMagicEnd));
-    AppendArea(out, doc.m_cells);
+    AppendArea(out, doc.AllCells());
     AppendArea(out, doc.m_bonusBall);
     AppendArea(out, doc.m_reserved);
     AppendArea(out, doc.m_message);
@@ -80,7 +80,7 @@ std::string Encode(const CBlockDoc& doc) {
 }
 
 void MarkAllStanding(CBlockDoc& doc) {
-    for (std::int8_t& cell : doc.m_cells)
+    for (std::int8_t& cell : doc.AllCells())
         if (cell > 0) cell = static_cast<std::int8_t>(cell | BlockAlive);
 }
 }  // namespace PatternFile

@@ -15,8 +15,8 @@ int PlayedKind(signed char cell) {
 }
 
 std::vector<CellAddress> SealedBlocks(const CBlockDoc& doc, int stage) {
-    const auto first = doc.m_cells.begin() + stage * kCellsPerStage;
-    auto kindAt = [&](int row, int column) { return PlayedKind(first[row * kGridColumns + column]); };
+    const ConstStageCells cells = doc.CellsOf(stage);
+    auto kindAt = [&](int row, int column) { return PlayedKind(cells[CellIndex(column, row)]); };
 
     // Flood the grid from the open space below the bottom row.
     std::array<bool, kCellsPerStage> reached{};
@@ -31,7 +31,7 @@ std::vector<CellAddress> SealedBlocks(const CBlockDoc& doc, int stage) {
                                           {from.row, from.column + 1}};
         for (const CellAddress& next : neighbours) {
             if (next.row < 0 || next.row >= kGridRows || next.column < 0 || next.column >= kGridColumns) continue;
-            bool& seen = reached[next.row * kGridColumns + next.column];
+            bool& seen = reached[CellIndex(next.column, next.row)];
             if (seen || kindAt(next.row, next.column) == BlockKind::Gold) continue;
             seen = true;
             pending.push_back(next);
@@ -43,7 +43,7 @@ std::vector<CellAddress> SealedBlocks(const CBlockDoc& doc, int stage) {
         for (int column = 0; column < kGridColumns; ++column) {
             const int kind = kindAt(row, column);
             const bool breakable = kind != BlockKind::Empty && kind != BlockKind::Gold;
-            if (breakable && !reached[row * kGridColumns + column]) sealed.push_back({row, column});
+            if (breakable && !reached[CellIndex(column, row)]) sealed.push_back({row, column});
         }
     return sealed;
 }

@@ -139,7 +139,7 @@ private:
     }
 
     void ReadRow(const Line& line, int stage, int row) {
-        std::int8_t* cells = doc_.m_cells.data() + stage * kCellsPerStage + row * kGridColumns;
+        const StageCells cells = doc_.CellsOf(stage);
         int column = 0;
         const std::string_view text = line.text;
         for (std::size_t at = 0; at < text.size() && !error_; ++at) {
@@ -147,7 +147,7 @@ private:
             if (column == kGridColumns) return Fail(line.number, "a row has 15 cells; this one has more");
             const std::optional<signed char> cell = ReadCell(text, at);
             if (!cell) return Fail(line.number, CellError(text, at));
-            cells[column++] = *cell;
+            cells[CellIndex(column++, row)] = *cell;
         }
         if (column < kGridColumns)
             Fail(line.number, "a row has 15 cells; this one has " + std::to_string(column));

@@ -57,10 +57,10 @@ std::string BonusLine(std::uint8_t flag) {
 void WriteStage(const CBlockDoc& doc, int stage, std::string& out) {
     out += "\nstage " + std::to_string(stage + 1) + "\n";
     out += BonusLine(doc.m_bonusBall[stage]);
-    const auto first = doc.m_cells.begin() + stage * kCellsPerStage;
+    const ConstStageCells cells = doc.CellsOf(stage);
     for (int row = 0; row < kGridRows; ++row) {
         for (int column = 0; column < kGridColumns; ++column)
-            out += CellText(first[row * kGridColumns + column]);
+            out += CellText(cells[CellIndex(column, row)]);
         out += '\n';
     }
 }

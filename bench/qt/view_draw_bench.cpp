@@ -14,6 +14,7 @@
 #include "base/MemorySettingsStore.h"
 #include "base/SettingsKeys.h"
 #include "engine/qt/CBlockView.h"
+#include "sound/OutputDevices.h"
 #include "shell/BuiltInStage.h"
 #include "stages/CBlockDoc.h"
 
@@ -24,7 +25,7 @@ struct Playfield100 {
     Playfield100() {
         LoadBuiltInStageSet(doc);
         settings.WriteInt(Settings::kSection, Settings::kZoom, kFullZoom);
-        view = std::make_unique<CBlockView>(doc, settings);
+        view = std::make_unique<CBlockView>(doc, settings, NoOutputDevices{});
         doc.PrepareStage();
         view->RedrawIfInvalidated();
     }
@@ -57,9 +58,9 @@ void BM_TickDrawing(benchmark::State& state) {
         // three sub-steps, and a block changes.
         const int newPaddleX = paddleX + 20 * direction;
         const Point newBall{ball.x + 12 * direction, ball.y - 12 * direction};
-        view.MovePaddleSprite(paddleX, newPaddleX);
-        view.MoveBallSprite(ball, newBall);
-        view.DrawCell(7, 5);
+        view.Canvas().MovePaddleSprite(paddleX, newPaddleX);
+        view.Canvas().MoveBallSprite(ball, newBall);
+        view.Canvas().DrawCell(7, 5);
         paddleX = newPaddleX;
         ball = newBall;
         direction = -direction;

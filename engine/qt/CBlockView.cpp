@@ -9,25 +9,13 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
-#include <QTimer>
 
 #include "base/qt/MessageBox.h"
+#include "base/qt/PrimaryScreen.h"
 #include "engine/AwayPause.h"
-#include "engine/BallSprite.h"
-#include "engine/DrawGeometry.h"
 #include "engine/GameSettings.h"
 #include "engine/PaddleTarget.h"
 #include "engine/SessionMouse.h"
-#include "engine/StatusPanes.h"
-#include "engine/qt/PlayfieldPainter.h"
-#include "sound/EffectPaths.h"
-#include "sound/MusicPaths.h"
-#include "sound/qt/AudioOutput.h"
-#include "sound/qt/FluidSynthMusicDevice.h"
-#include "sound/qt/OutputEffectPlayer.h"
-#include "sound/qt/QtMusicUi.h"
-#include "sound/qt/SoundOutputProbe.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -35,74 +23,44 @@ namespace {
 // identifier, so the session passes it on.
 constexpr int kOtherTimer = 0;
 
-class PrimaryScreen : public ScreenInfo {
-public:
-    int PrimaryScreenWidth() const override {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen != nullptr ? screen->geometry().width() : 0;
-    }
-};
-
 QRect ToQRect(const Rect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
 
 }  // namespace
 
-CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent)
+CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, const OutputDevices& devices, QWidget* parent)
     : QWidget(parent),
-      session_(doc, *this),
-      sound_(session_, settings),
-      audioOutput_(std::make_unique<AudioOutput>()),
-      effectPlayer_(std::make_unique<OutputEffectPlayer>(*audioOutput_)),
-      musicDevice_(std::make_unique<FluidSynthMusicDevice>(*audioOutput_)),
-      musicUi_(std::make_unique<QtMusicUi>()),
+      image_(doc, [this] { return InEditor(); }, [this](const Rect& rect) { Touched(rect); }, [this] { update(); }),
+      session_(doc, *this, image_),
       doc_(&doc),
       settings_(&settings),
-      bitmaps_(PlayfieldBitmaps::Load()),
-      pointers_(PlayfieldPointers::Load()) {
+      pointers_(PlayfieldPointers::Load()),
+      editor_(session_, image_) {
     doc.AttachView(this);
-    zoom_ = ReadGameSettings(session_, settings, PrimaryScreen{});
+    zoom_ = ReadGameSettings(session_, settings, PrimaryScreen{}, devices);
     setMouseTracking(true);  // the pointer's shape follows every move
     setAttribute(Qt::WA_OpaquePaintEvent);
     qApp->installEventFilter(&heldKeys_);
     ResizeToZoom();
     UpdatePointer();
+    connect(&editor_, &StageEditor::edited, this, &CBlockView::AfterEdit);
+    connect(&editor_, &StageEditor::stageStepped, this, &CBlockView::AfterSessionChange);
 }
 
 CBlockView::~CBlockView() {
     qApp->removeEventFilter(&heldKeys_);
-    if (session_.timerRunning) {
-        KillGameTimer();
-        session_.timerRunning = false;
-    }
+    session_.StopTimer();
     if (doc_->View() == this) doc_->AttachView(nullptr);
-    sound_.CloseMusicForGood();
 }
-
-void CBlockView::AttachSound(EffectPaths& effects, const std::string& programDir) {
-    std::vector<std::string> effectFiles;
-    for (int slot = 0; slot < kSoundEventCount; ++slot)
-        effectFiles.push_back(effects.PathOf(static_cast<SoundEvent>(slot + 1)));
-    // Decoded once the window is up: the player needs none of them to see it.
-    QTimer::singleShot(0, this, [this, effectFiles] { effectPlayer_->Preload(effectFiles); });
-    sound_.Attach({&effects, &ProgramMusicPaths(), programDir, effectPlayer_.get(), musicDevice_.get(), musicUi_.get()});
-    // A failure that turns music off shows on the toolbar at once.
-    sound_.OnSwitchesChanged([this] { emit sessionStateChanged(); });
-    sound_.CheckMusicFiles();
-}
-
-void CBlockView::SetMusicFilesDialog(std::function<void()> show) { musicUi_->SetMusicFilesDialog(std::move(show)); }
 
 void CBlockView::ResizeToZoom() {
     const QSize size(ViewUnitsToPixels(kViewWidthUnits, zoom_.zoom), ViewUnitsToPixels(kViewHeightUnits, zoom_.zoom));
     // One image pixel per device-independent pixel; a high-density screen
     // scales the whole picture by a whole factor, keeping it crisp.
     setFixedSize(size);
-    image_ = QImage(size, QImage::Format_RGB32);
-    image_.fill(Qt::white);
-    InvalidateView();
+    image_.SetZoom(zoom_);
 }
 
-void CBlockView::ApplyZoom(int level) {
+void CBlockView::ChangeZoom(int level) {
     zoom_ = ::ApplyZoom(level, PrimaryScreen{}, *settings_);
     ResizeToZoom();
     UpdatePointer();
@@ -111,10 +69,10 @@ void CBlockView::ApplyZoom(int level) {
 bool CBlockView::IsCommandEnabled(ViewCommand command) const { return IsViewCommandEnabled(command, session_); }
 
 void CBlockView::RunCommand(ViewCommand command) {
-    EndStroke();
+    editor_.EndStroke();
     if (!RunViewCommand(command, session_)) return;
     // The editor's hold on the mouse ends with the editor.
-    if (!InEditor()) capture_ = false;
+    if (!InEditor()) editor_.EndCapture();
     AfterSessionChange();
 }
 
@@ -127,23 +85,17 @@ void CBlockView::AfterSessionChange() {
     emit sessionStateChanged();
 }
 
+void CBlockView::AfterEdit() {
+    UpdatePointer();
+    emit editStateChanged();
+}
+
 // Drawing ---------------------------------------------------------------
 
 void CBlockView::OnDraw(const QRect& clipBox) {
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintFrame(painter, bitmaps_, zoom_,
-                                     {clipBox.x(), clipBox.y(), clipBox.width(), clipBox.height()});
-        PlayfieldPainter::PaintGrid(painter, *doc_, zoom_, InEditor());
-        if (InEditor()) {
-            painter.setFont(font());
-            PlayfieldPainter::PaintEditorPanel(painter, zoom_, leftKind, rightKind);
-        }
-        if (RepaintShowsBall()) {
-            const Rect square = BallSquare({session_.ballX, session_.ballY}, zoom_.zoom);
-            PlayfieldPainter::PaintPicture(painter, bitmaps_.Picture(PlayfieldPicture::Ball, zoom_.zoom), square);
-        }
-    }
+    PlayfieldImage::Scene scene{InEditor(), editor_.LeftKind(), editor_.RightKind(), std::nullopt, font()};
+    if (RepaintShowsBall()) scene.ball = Point{session_.State().ballX, session_.State().ballY};
+    image_.Draw({clipBox.x(), clipBox.y(), clipBox.width(), clipBox.height()}, scene);
     // A repaint also brings the paddle to where the input puts it now. A
     // resting ball waits for the next tick, which puts it on the paddle.
     if (!InEditor()) session_.MovePaddle(PaddleTarget(session_, ReadPaddleInput()));
@@ -153,15 +105,12 @@ bool CBlockView::RepaintShowsBall() const {
     // A ball in flight, above all a paused one that no tick moves, stays in
     // sight. While a tick's message box is open the ball may just have been
     // lost, so it is left to the ticks after the box.
-    const BallState state = session_.ballState;
-    return !InEditor() && !session_.busy && (state == BallState::InFlight || state == BallState::Paused);
+    const BallState state = session_.State().ballState;
+    return !InEditor() && !session_.State().busy && (state == BallState::InFlight || state == BallState::Paused);
 }
 
 void CBlockView::RedrawIfInvalidated() {
-    if (!invalidated_) return;
-    invalidated_ = false;
-    image_.fill(Qt::white);
-    OnDraw(image_.rect());
+    if (image_.TakeInvalidation()) OnDraw(image_.Image().rect());
 }
 
 void CBlockView::paintEvent(QPaintEvent* event) {
@@ -170,64 +119,11 @@ void CBlockView::paintEvent(QPaintEvent* event) {
     painting_ = false;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(event->rect(), image_, event->rect());
+    painter.drawImage(event->rect(), image_.Image(), event->rect());
 }
 
 void CBlockView::Touched(const Rect& rect) {
     if (!painting_) update(ToQRect(rect));
-}
-
-void CBlockView::InvalidateView() {
-    // Done at the next paint, as the window system would: whatever the
-    // caller changes after asking (a stage made to stand again) is shown.
-    invalidated_ = true;
-    update();
-}
-
-void CBlockView::DrawCell(int column, int row) {
-    const PixelPoint origin = CellOrigin(column, row, zoom_.zoom);
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintBlock(painter, origin, zoom_, doc_->Cell(column, row), InEditor());
-    }
-    Touched({origin.x, origin.y, zoom_.cellWidth, zoom_.cellHeight});
-}
-
-void CBlockView::PaintSpriteMove(const SpriteMove& move, PlayfieldPicture picture) {
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintSpriteMove(painter, move, bitmaps_.Picture(picture, zoom_.zoom));
-    }
-    Touched(move.uncovered);
-    Touched(move.picture);
-}
-
-void CBlockView::MovePaddleSprite(int oldX, int newX) {
-    PaintSpriteMove(PaddleMove(oldX, newX, zoom_), PlayfieldPicture::Paddle);
-}
-
-void CBlockView::MoveServingBallSprite(int oldX, int newX) {
-    PaintSpriteMove(ServingBallMove(oldX, newX, zoom_), PlayfieldPicture::Ball);
-}
-
-void CBlockView::MoveBallSprite(Point oldCentre, Point newCentre) {
-    const BallSpriteMove move = PlanBallSpriteMove(oldCentre, newCentre, zoom_.zoom);
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintPicture(painter, bitmaps_.Picture(PlayfieldPicture::Ball, zoom_.zoom), move.blit);
-        for (const Rect& strip : move.Strips()) PlayfieldPainter::PaintFill(painter, strip, ViewColours::kBackground);
-    }
-    Touched(move.blit);
-    for (const Rect& strip : move.Strips()) Touched(strip);
-}
-
-void CBlockView::EraseBallSquare(Point centre) {
-    const Rect square = BallSquare(centre, zoom_.zoom);
-    {
-        QPainter painter(&image_);
-        PlayfieldPainter::PaintFill(painter, square, ViewColours::kBackground);
-    }
-    Touched(square);
 }
 
 // Timer and message boxes -------------------------------------------------
@@ -262,27 +158,7 @@ void CBlockView::ShowMessage(std::string_view text, MessageIcon icon) {
 
 void CBlockView::DestroyView() { window()->close(); }
 
-// Status panes, sound, clock and devices ----------------------------------
-
-void CBlockView::ShowStage(int stageIndex) {
-    if (panes_ != nullptr) panes_->ShowStage(stageIndex);
-}
-
-void CBlockView::ShowHighScore(std::uint16_t value) {
-    if (panes_ != nullptr) panes_->ShowHighScore(value);
-}
-
-void CBlockView::ShowScore(std::uint16_t value) {
-    if (panes_ != nullptr) panes_->ShowScore(value);
-}
-
-void CBlockView::ShowBallsLeft(int ballsLeft) {
-    if (panes_ != nullptr) panes_->ShowBallsLeft(ballsLeft);
-}
-
-void CBlockView::PlayEffect(SoundEvent event) { sound_.PlayEffect(event); }
-void CBlockView::PlayMusic(MusicScene scene) { sound_.PlayMusic(scene); }
-void CBlockView::StopMusic() { sound_.StopMusic(); }
+// Clock -------------------------------------------------------------------
 
 std::uint32_t CBlockView::TickCount() {
     // The monotonic clock counts from system start; the count wraps like
@@ -291,10 +167,6 @@ std::uint32_t CBlockView::TickCount() {
     now.start();
     return static_cast<std::uint32_t>(now.msecsSinceReference());
 }
-
-int CBlockView::MidiOutputCount() { return FluidSynthMusicDevice::OutputCount(); }
-
-int CBlockView::WaveOutputCount() { return SoundOutputPresent() ? 1 : 0; }
 
 // Input --------------------------------------------------------------------
 
@@ -329,19 +201,20 @@ void CBlockView::mouseMoveEvent(QMouseEvent* event) {
     UpdatePointer(position);
     // The window system keeps sending moves outside the view while a button
     // is held, so a drag goes on wherever the pointer wanders.
-    if (!InEditor() || !capture_) return;
+    if (!InEditor() || !editor_.Dragging()) return;
     // The release may have gone elsewhere (to a box that opened mid-drag,
     // say): a move with no button held ends the drag instead of painting.
     if ((event->buttons() & (Qt::LeftButton | Qt::RightButton)) == Qt::NoButton) {
-        EndCapture();
+        editor_.EndCapture();
         return;
     }
-    if (const auto cell = GridCellAt(position, zoom_)) PaintCell(*cell, dragLeft ? leftKind : rightKind);
+    editor_.Drag(position, zoom_);
 }
 
 void CBlockView::mousePressEvent(QMouseEvent* event) {
     if (InEditor()) {
-        if (IsPaintingButton(event->button())) PressInEditor(PositionOf(event), event->button() == Qt::LeftButton);
+        if (IsPaintingButton(event->button()))
+            editor_.Press(PositionOf(event), event->button() == Qt::LeftButton, zoom_);
         return;
     }
     if (event->button() == Qt::LeftButton) PressLeftOutsideEditor(session_);
@@ -351,13 +224,13 @@ void CBlockView::mousePressEvent(QMouseEvent* event) {
 
 void CBlockView::mouseReleaseEvent(QMouseEvent* event) {
     if (InEditor() && IsPaintingButton(event->button()))
-        ReleaseInEditor(PositionOf(event), event->button() == Qt::LeftButton);
+        editor_.Release(PositionOf(event), event->button() == Qt::LeftButton, zoom_);
 }
 
 bool CBlockView::event(QEvent* event) {
     // A modal box over the window, or a grab taken away, leaves the view
     // without the mouse: the editor's drag ends there.
-    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::UngrabMouse) EndCapture();
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::UngrabMouse) editor_.EndCapture();
     return QWidget::event(event);
 }
 
@@ -365,16 +238,14 @@ bool CBlockView::event(QEvent* event) {
 
 void CBlockView::RestartOnNewSet() {
     // The history belongs to the set that was there before.
-    strokeBefore_.reset();
-    capture_ = false;
-    history_.clear();
+    editor_.Forget();
     session_.StartGame();
     AfterSessionChange();
     emit editStateChanged();
 }
 
-void CBlockView::RepaintStage() { InvalidateView(); }
+void CBlockView::RepaintStage() { image_.InvalidateView(); }
 
-std::uint16_t CBlockView::HighScore() const { return session_.highScore; }
+std::uint16_t CBlockView::HighScore() const { return session_.State().highScore; }
 
-void CBlockView::SetHighScore(std::uint16_t score) { session_.highScore = score; }
+void CBlockView::SetHighScore(std::uint16_t score) { session_.SetHighScore(score); }

@@ -4,51 +4,41 @@
 
 #pragma once
 
-#include <functional>
-#include <memory>
 #include <optional>
-#include <string>
 
 #include <QImage>
-#include <QUndoStack>
 #include <QWidget>
 
 #include "base/Zoom.h"
 #include "engine/CommandRules.h"
-#include "engine/DrawGeometry.h"
-#include "engine/EditorCommands.h"
-#include "engine/EditorHitTest.h"
 #include "engine/GameSession.h"
+#include "engine/PlayfieldCanvas.h"
 #include "engine/PointerChoice.h"
 #include "engine/Rect.h"
-#include "engine/SessionPlatform.h"
-#include "engine/StageEdits.h"
+#include "engine/SessionHost.h"
 #include "engine/ViewCommands.h"
 #include "engine/qt/HeldKeys.h"
-#include "engine/qt/PlayfieldBitmaps.h"
+#include "engine/qt/PlayfieldImage.h"
 #include "engine/qt/PlayfieldPointers.h"
-#include "sound/SoundControl.h"
+#include "engine/qt/StageEditor.h"
 #include "stages/StageSetView.h"
 
-class AudioOutput;
 class CBlockDoc;
-class EffectPaths;
-class FluidSynthMusicDevice;
-class OutputEffectPlayer;
-class QtMusicUi;
+class OutputDevices;
 class SettingsStore;
-class StatusPanes;
 
-// The playfield view. It owns the game session and runs it: the 50 ms
-// tick, drawing, message boxes, the paddle's input, the pointer shape and
-// the mouse buttons. Everything is drawn into an image of the client area;
-// a paint only copies the image to the screen. In the editor mode it is the
-// stage editor, with a history of the changes made there.
-class CBlockView : public QWidget, public SessionPlatform, public StageSetView {
+// The playfield view. It paints, ticks and reads input: it owns the game
+// session and hosts it (the 50 ms tick, the clock, the paddle's input and
+// message boxes), shows the picture that the session and the stage editor
+// draw into (a paint only copies it to the screen), and hands the mouse
+// buttons to the game or, in the editor mode, to the editor. The sound and
+// the status panes are the application's.
+class CBlockView : public QWidget, public SessionHost, public StageSetView {
     Q_OBJECT
 public:
-    // Builds the session on the document and reads the game settings.
-    CBlockView(CBlockDoc& doc, SettingsStore& settings, QWidget* parent = nullptr);
+    // Builds the session on the document and reads the game settings, the
+    // sound switches against the devices there are.
+    CBlockView(CBlockDoc& doc, SettingsStore& settings, const OutputDevices& devices, QWidget* parent = nullptr);
     ~CBlockView() override;
 
     GameSession& Session() { return session_; }
@@ -56,21 +46,7 @@ public:
     const ZoomLevel& Zoom() const { return zoom_; }
     // A new zoom level from the Zoom command: stored, and the whole
     // playfield drawn again at the new size.
-    void ApplyZoom(int level);
-
-    // Where the session's four indicators go; none until a window sets it.
-    void SetStatusPanes(StatusPanes* panes) { panes_ = panes; }
-
-    // Sound: the application's effect table and directory arrive once the
-    // view is built; the music files are checked then, before the window shows.
-    void AttachSound(EffectPaths& effects, const std::string& programDir);
-    // What the music files choice of the music-not-found dialog opens.
-    void SetMusicFilesDialog(std::function<void()> show);
-    // Commands 33004 and 33005.
-    void ToggleMusic() { sound_.ToggleMusic(); }
-    void ToggleEffects() { sound_.ToggleEffects(); }
-    void SaveSoundSettings() { sound_.SaveSoundSettings(); }
-    SoundControl& Sound() { return sound_; }
+    void ChangeZoom(int level);
 
     bool IsCommandEnabled(ViewCommand command) const;
     void RunCommand(ViewCommand command);
@@ -79,31 +55,15 @@ public:
 
     // What the commands' rules see of the session, its stage set and the
     // editor's history.
-    CommandContext CommandContextNow() const;
+    CommandContext CommandContextNow() const { return editor_.Context(); }
 
-    // The editor's commands by identifier (base/CommandIds.h): next and
-    // previous stage, bonus ball, all-clear message, delete stage, New, Save,
-    // Save As, Undo and Redo. New, Save and Save As are DocumentCommands'.
-    bool IsEditorCommandEnabled(int commandId) const;
-    bool IsEditorCommandChecked(int commandId) const;
-    // Each does nothing while its command is disabled.
-    void OnNextStage();
-    void OnPrevStage();
-    void OnBonusBall();
-    void OnDeleteStage();
-    // Asks for the all-clear message with the current one in UTF-8; nothing
-    // means cancelled. Returns whether a message was stored: not when
-    // cancelled, nor for a text with a character Shift-JIS lacks.
-    using AllClearMessageAsker =
-        std::function<std::optional<std::string>(const std::string& currentUtf8, QWidget* parent)>;
-    bool OnAllClearMessage(const AllClearMessageAsker& ask);
+    // The stage editor, which paints into this view in the editor mode.
+    StageEditor& Editor() { return editor_; }
+    const StageEditor& Editor() const { return editor_; }
 
-    // Every paint stroke, bonus toggle, message change and stage clearing,
-    // emptied when a set is created or opened. Undo and redo through the
-    // slots below, which keep to the commands' rules.
-    const QUndoStack& EditHistory() const { return history_; }
-
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const { return image_.Image(); }
+    // Where the session and the editor draw.
+    PlayfieldCanvas& Canvas() { return image_; }
     // The full repaint: the frame tiles the clip box touches, every cell,
     // then the editor panel, or the ball in flight and the paddle where the
     // input puts it.
@@ -111,44 +71,19 @@ public:
     // Carries out a pending invalidation now rather than at the next paint.
     void RedrawIfInvalidated();
 
-    // SessionPlatform
-    void ShowMessage(std::string_view text, MessageIcon icon) override;
+    // SessionHost
     bool SetGameTimer() override;
     void KillGameTimer() override;
-    void InvalidateView() override;
-    void DestroyView() override;
-    void DrawCell(int column, int row) override;
-    void MovePaddleSprite(int oldX, int newX) override;
-    void MoveServingBallSprite(int oldX, int newX) override;
-    void MoveBallSprite(Point oldCentre, Point newCentre) override;
-    void EraseBallSquare(Point centre) override;
-    void ShowStage(int stageIndex) override;
-    void ShowHighScore(std::uint16_t value) override;
-    void ShowScore(std::uint16_t value) override;
-    void ShowBallsLeft(int ballsLeft) override;
-    void PlayEffect(SoundEvent event) override;
-    void PlayMusic(MusicScene scene) override;
-    void StopMusic() override;
-    PaddleInput ReadPaddleInput() override;
     std::uint32_t TickCount() override;
-    int MidiOutputCount() override;
-    int WaveOutputCount() override;
+    PaddleInput ReadPaddleInput() override;
+    void ShowMessage(std::string_view text, MessageIcon icon) override;
+    void DestroyView() override;
 
     // StageSetView
     void RestartOnNewSet() override;
     void RepaintStage() override;
     std::uint16_t HighScore() const override;
     void SetHighScore(std::uint16_t score) override;
-
-    // The kinds the editor paints with the left and right buttons, and which
-    // button started the current drag.
-    int leftKind = 1;
-    int rightKind = 0;
-    bool dragLeft = true;
-
-public slots:
-    void Undo();
-    void Redo();
 
 signals:
     // A command or a button press may have changed the mode or the ball's
@@ -172,53 +107,28 @@ protected:
 
 private:
     void ResizeToZoom();
-    bool InEditor() const { return session_.mode == GameMode::Editor; }
+    bool InEditor() const { return session_.State().mode == GameMode::Editor; }
     bool RepaintShowsBall() const;
     // Asks for the screen to show what an incremental drawing changed.
     void Touched(const Rect& rect);
-    void PaintSpriteMove(const SpriteMove& move, PlayfieldPicture picture);
     PixelPoint PointerPosition() const;
     void UpdatePointer(PixelPoint position);
     void UpdatePointer() { UpdatePointer(PointerPosition()); }
     void AfterSessionChange();
-
-    // The editor.
-    void PressInEditor(PixelPoint point, bool left);
-    void ReleaseInEditor(PixelPoint point, bool left);
-    // Ends the drag without painting; the stroke becomes one step of the history.
-    void EndCapture();
-    void PaintCell(GridCell cell, int kind);
-    void DrawLeftKind();
-    void DrawRightKind();
-    void DrawSample(PixelPoint origin, int kind);
-    void StepStage(int commandId);
-    // Records the open stroke as one step of the history.
-    void EndStroke();
-    void PushStageEdit(const StageContents& before);
     void AfterEdit();
 
+    // Declared first: the session and the editor draw into it.
+    PlayfieldImage image_;
     GameSession session_;
-    SoundControl sound_;
-    std::unique_ptr<AudioOutput> audioOutput_;
-    std::unique_ptr<OutputEffectPlayer> effectPlayer_;
-    std::unique_ptr<FluidSynthMusicDevice> musicDevice_;
-    std::unique_ptr<QtMusicUi> musicUi_;
     CBlockDoc* doc_;
     SettingsStore* settings_;
     ZoomLevel zoom_;
-    PlayfieldBitmaps bitmaps_;
     PlayfieldPointers pointers_;
     HeldKeys heldKeys_;
-    StatusPanes* panes_ = nullptr;
-    QImage image_;
-    bool invalidated_ = false;  // a full repaint is due
     bool painting_ = false;     // inside paintEvent, which shows the whole change anyway
     int tickTimerId_ = 0;
     std::optional<PointerShape> pointerShape_;
-    // The editor holds the mouse from a press on the grid to a release, or
-    // until no button is held or the mouse is taken away.
-    bool capture_ = false;
-    // The stage as it was before the stroke being painted.
-    std::optional<StageContents> strokeBefore_;
-    QUndoStack history_;
+    // Holds the mouse from a press on the grid to a release, or until no
+    // button is held or the mouse is taken away.
+    StageEditor editor_;
 };

@@ -6,7 +6,7 @@
 # qhelpgenerator into the help file beside the program, named after it.
 find_package(Qt6 REQUIRED COMPONENTS Help)
 find_package(Qt6 QUIET COMPONENTS Tools)
-target_link_libraries(zshell PUBLIC Qt6::Help)
+target_link_libraries(zshell_qt PUBLIC Qt6::Help)
 
 if(TARGET Qt6::qhelpgenerator)
   set(ZEMBRO_QHELPGENERATOR Qt6::qhelpgenerator)
@@ -29,5 +29,5 @@ add_custom_command(
   VERBATIM)
 add_custom_target(help_file ALL DEPENDS ${HELP_FILE})
 # The program and its tests open the manual from the build's bin folder.
-add_dependencies(zshell help_file)
+add_dependencies(zshell_qt help_file)
 set_property(GLOBAL APPEND PROPERTY ZEMBRO_PROGRAM_DATA ${HELP_FILE})

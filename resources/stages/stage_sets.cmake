@@ -20,4 +20,4 @@ add_custom_target(shipped_stage_sets ALL DEPENDS ${shipped_stage_files})
 add_dependencies(game shipped_stage_sets)
 install(FILES ${shipped_stage_files} DESTINATION ${ZEMBRO_PROGRAM_INSTALL_DIR}/stages)
 # The program and its tests find the sets in the build's bin folder.
-add_dependencies(zshell shipped_stage_sets)
+add_dependencies(zshell_qt shipped_stage_sets)

@@ -19,9 +19,11 @@
 #include "shell/Startup.h"
 #include "shell/qt/CMainFrame.h"
 #include "shell/qt/QtHelpService.h"
-#include "shell/qt/SessionEndGuard.h"
+#include "shell/qt/ForcedEndGuard.h"
 #include "shell/qt/SignalCloseBridge.h"
 #include "shell/qt/UserSettingsStore.h"
+#include "sound/SoundControl.h"
+#include "sound/qt/SoundDevices.h"
 #include "stages/qt/QtDocumentUi.h"
 
 namespace {
@@ -40,7 +42,11 @@ CBlockApp::CBlockApp() : CBlockApp(Environment{}) {}
 CBlockApp::CBlockApp(Environment environment) : environment_(std::move(environment)) {}
 
 CBlockApp::~CBlockApp() {
+    // The music stops while its game is still there, and the devices outlast both.
+    if (sound_ != nullptr) sound_->CloseMusicForGood();
     window_.reset();
+    sound_.reset();
+    soundDevices_.reset();
     COptionDlg::SetHelpService(nullptr);
 }
 
@@ -56,9 +62,9 @@ bool CBlockApp::InitInstance() {
     const bool shown = ShowFirstWindow();
     settings_->StoreHeldWrites();
     if (!shown) return false;
-    sessionEnd_ = std::make_unique<SessionEndGuard>(doc_, commands_, *window_, *ui_,
-                                                    SessionEndGuard::Places{environment_.recoveryFolder, {}});
-    sessionEnd_->ReportRecoveryCopies();
+    forcedEnd_ = std::make_unique<ForcedEndGuard>(doc_, commands_, *window_, *ui_,
+                                                    ForcedEndGuard::Places{environment_.recoveryFolder, {}});
+    forcedEnd_->ReportRecoveryCopies();
     return !endRequested_;
 }
 
@@ -79,8 +85,8 @@ bool CBlockApp::ShowFirstWindow() {
 
 void CBlockApp::EndOnSignal() {
     endRequested_ = true;
-    if (sessionEnd_ != nullptr) {
-        sessionEnd_->CloseWithoutQuestions();
+    if (forcedEnd_ != nullptr) {
+        forcedEnd_->CloseWithoutQuestions();
         return;
     }
     // No set has been shown yet, so there is nothing to keep: the box that
@@ -98,12 +104,17 @@ void CBlockApp::OpenSettingsStore() {
 void CBlockApp::CreateMainWindow() {
     help_ = std::make_unique<QtHelpService>(QString::fromStdString(programDir_ + kHelpFileName));
     COptionDlg::SetHelpService(help_.get());
-    window_ = std::make_unique<CMainFrame>(doc_, commands_, *settings_, *help_);
+    soundDevices_ = std::make_unique<SoundDevices>();
+    window_ = std::make_unique<CMainFrame>(doc_, commands_, *settings_, *help_, *soundDevices_);
     window_->installEventFilter(this);
     // The view has read its game settings; the effect files come after them,
     // then the music files are checked, before the window is shown.
     effects_.Load(*settings_, programDir_);
-    window_->View()->AttachSound(effects_, programDir_);
+    sound_ = std::make_unique<SoundControl>(window_->View()->Session(), *settings_);
+    sound_->Attach(soundDevices_->ServicesFor(effects_, programDir_));
+    window_->AttachSound(*sound_);
+    soundDevices_->PreloadEffectsLater(effects_);
+    sound_->CheckMusicFiles();
 
     ui_ = environment_.ui;
     if (ui_ == nullptr) {

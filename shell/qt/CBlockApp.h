@@ -19,9 +19,11 @@ class DocumentUi;
 class CMainFrame;
 class QtDocumentUi;
 class QtHelpService;
-class SessionEndGuard;
+class ForcedEndGuard;
 class SignalCloseBridge;
 class SettingsStore;
+class SoundControl;
+class SoundDevices;
 
 // The application object: it names the settings store, learns the
 // program's directory, builds the one document with its window and view,
@@ -78,10 +80,14 @@ private:
     CBlockDoc doc_;
     DocumentCommands commands_{doc_};
     std::unique_ptr<QtHelpService> help_;
+    // The sound lasts as long as the program; the window is built on its
+    // devices, and its session is what the sound control sounds for.
+    std::unique_ptr<SoundDevices> soundDevices_;
     // Declared after the document and the help, so the window goes first.
     std::unique_ptr<CMainFrame> window_;
-    // Closes in order on a signal or a session's end; goes before the window.
-    std::unique_ptr<SessionEndGuard> sessionEnd_;
+    std::unique_ptr<SoundControl> sound_;
+    // Closes in order on a signal or when the desktop logs out; goes before the window.
+    std::unique_ptr<ForcedEndGuard> forcedEnd_;
     std::unique_ptr<SignalCloseBridge> signals_;
     bool endRequested_ = false;
 };

@@ -27,6 +27,7 @@
 #include "base/StringTable.h"
 #include "base/Zoom.h"
 #include "base/qt/MessageBox.h"
+#include "base/qt/PrimaryScreen.h"
 #include "base/qt/QtText.h"
 #include "engine/ViewCommands.h"
 #include "engine/qt/CBlockView.h"
@@ -41,7 +42,9 @@
 #include "shell/qt/MainToolbar.h"
 #include "shell/qt/OptionCommands.h"
 #include "shell/qt/QtHelpService.h"
+#include "sound/SoundControl.h"
 #include "sound/qt/SoundCommands.h"
+#include "sound/qt/SoundDevices.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
 
@@ -65,11 +68,6 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-int ScreenWidth() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->geometry().width() : 0;
-}
-
 std::vector<DroppedFile> LocalFiles(const QMimeData& data) {
     std::vector<DroppedFile> files;
     for (const QUrl& url : data.urls()) {
@@ -82,11 +80,12 @@ std::vector<DroppedFile> LocalFiles(const QMimeData& data) {
 }  // namespace
 
 CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, SettingsStore& settings,
-                       QtHelpService& help)
+                       QtHelpService& help, SoundDevices& devices)
     : doc_(&doc),
       documentCommands_(&documentCommands),
       settings_(&settings),
       help_(&help),
+      devices_(&devices),
       commands_(new CommandTable([this] { return CurrentContext(); }, this)) {
     // A caption, a system menu and a minimise box; no sizing border and no
     // maximise box.
@@ -97,14 +96,14 @@ CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, Setti
     const PixelPoint storedPlace{settings.ReadInt(kSection, kLeft, kDefaultPosition),
                                  settings.ReadInt(kSection, kTop, kDefaultPosition)};
 
-    view_ = new CBlockView(doc, settings, this);
+    view_ = new CBlockView(doc, settings, devices, this);
     setCentralWidget(view_);
     CreateMenus();
     toolBar_ = CreateMainToolbar(this, *commands_);
     addToolBar(Qt::TopToolBarArea, toolBar_);
     statusBar_ = new GameStatusBar(this);
     setStatusBar(statusBar_);
-    view_->SetStatusPanes(statusBar_);
+    view_->Session().AttachPanes(*statusBar_);
     ReadBarSettings();
     // Sized and placed before it is first shown: a window that the toolkit
     // resizes after creating it would have its place taken for the client
@@ -194,13 +193,14 @@ void CMainFrame::BindGameCommands() {
 
 void CMainFrame::BindEditorCommands() {
     using namespace CommandId;
-    commands_->SetHandler(NextStage, [this] { view_->OnNextStage(); });
-    commands_->SetHandler(PrevStage, [this] { view_->OnPrevStage(); });
-    commands_->SetHandler(BonusBall, [this] { view_->OnBonusBall(); });
-    commands_->SetHandler(AllClearMessage, [this] { view_->OnAllClearMessage(AskAllClearMessage); });
-    commands_->SetHandler(DeleteStage, [this] { view_->OnDeleteStage(); });
-    commands_->SetHandler(EditUndo, [this] { view_->Undo(); });
-    commands_->SetHandler(EditRedo, [this] { view_->Redo(); });
+    StageEditor& editor = view_->Editor();
+    commands_->SetHandler(NextStage, [&editor] { editor.NextStage(); });
+    commands_->SetHandler(PrevStage, [&editor] { editor.PrevStage(); });
+    commands_->SetHandler(BonusBall, [&editor] { editor.BonusBall(); });
+    commands_->SetHandler(AllClearMessage, [this, &editor] { editor.AllClearMessage(AskAllClearMessage, view_); });
+    commands_->SetHandler(DeleteStage, [&editor] { editor.DeleteStage(); });
+    commands_->SetHandler(EditUndo, [&editor] { editor.Undo(); });
+    commands_->SetHandler(EditRedo, [&editor] { editor.Redo(); });
 }
 
 void CMainFrame::BindOptionCommands() {
@@ -210,13 +210,19 @@ void CMainFrame::BindOptionCommands() {
     commands_->SetHandler(SpeedDialog, [this] { RunSpeedCommand(view_->Session(), *settings_, this); });
     commands_->SetHandler(ControlDialog, [this] { RunControlCommand(view_->Session(), *settings_, this); });
     commands_->SetHandler(About, [this] { ShowAboutBox(this); });
-    commands_->SetHandler(MusicToggle, [this] { view_->ToggleMusic(); });
-    commands_->SetHandler(EffectsToggle, [this] { view_->ToggleEffects(); });
+    // The sound's commands do nothing until the sound is attached.
+    commands_->SetHandler(MusicToggle, [this] {
+        if (sound_ != nullptr) sound_->ToggleMusic();
+    });
+    commands_->SetHandler(EffectsToggle, [this] {
+        if (sound_ != nullptr) sound_->ToggleEffects();
+    });
     commands_->SetHandler(SoundDialog, [this] {
-        RunSoundCommand(view_->Session(), view_->Sound(), *settings_, view_->WaveOutputCount() > 0, this);
+        if (sound_ != nullptr)
+            RunSoundCommand(view_->Session(), *sound_, *settings_, devices_->WaveOutputCount() > 0, this);
     });
     // Before the sound is attached, whose music check may ask for it.
-    view_->SetMusicFilesDialog([this] { RunMusicFilesDialog(*settings_, this); });
+    devices_->SetMusicFilesDialog([this] { RunMusicFilesDialog(*settings_, this); });
 }
 
 void CMainFrame::BindHelpCommands() {
@@ -245,6 +251,12 @@ CommandContext CMainFrame::CurrentContext() const {
     context.toolbarVisible = !toolBar_->isHidden();
     context.statusBarVisible = !statusBar_->isHidden();
     return context;
+}
+
+void CMainFrame::AttachSound(SoundControl& sound) {
+    sound_ = &sound;
+    view_->Session().AttachSound(sound);
+    sound.OnSwitchesChanged([this] { commands_->Refresh(); });
 }
 
 // Window size -------------------------------------------------------------
@@ -288,14 +300,14 @@ void CMainFrame::ToggleBar(QWidget* bar) {
 }
 
 void CMainFrame::ChooseZoom() {
-    const std::optional<int> level = AskZoomLevel(view_->Zoom().zoom, ScreenWidth(), this);
+    const std::optional<int> level = AskZoomLevel(view_->Zoom().zoom, PrimaryScreen{}.PrimaryScreenWidth(), this);
     if (!level) return;
-    view_->ApplyZoom(*level);
+    view_->ChangeZoom(*level);
     FitFrameToZoom(view_->Zoom().zoom);
 }
 
 void CMainFrame::SetSpeed(int speed) {
-    view_->Session().speed = speed;
+    view_->Session().SetSpeed(speed);
     SaveSpeedSetting(view_->Session(), *settings_);
 }
 

@@ -17,6 +17,8 @@ class GameStatusBar;
 class QtHelpService;
 class QToolBar;
 class SettingsStore;
+class SoundControl;
+class SoundDevices;
 
 // The program's one top-level window: the menu bar, the toolbar, the
 // playfield view and the status bar of the game's indicators. The user
@@ -25,13 +27,19 @@ class SettingsStore;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, SettingsStore& settings, QtHelpService& help);
+    CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, SettingsStore& settings, QtHelpService& help,
+               SoundDevices& devices);
     ~CMainFrame() override;
 
     CBlockView* View() const { return view_; }
     CommandTable& Commands() const { return *commands_; }
     QToolBar* ToolBar() const { return toolBar_; }
     GameStatusBar* StatusBar() const { return statusBar_; }
+
+    // The game's sound, once the application has made it: the session's
+    // effects and music, the sound commands, and the buttons shown again
+    // when a failure turns a switch off.
+    void AttachSound(SoundControl& sound);
 
     // Sizes the window around a playfield of the zoom level and the bars
     // that are showing; its top-left corner stays where it is.
@@ -69,6 +77,8 @@ private:
     DocumentCommands* documentCommands_;
     SettingsStore* settings_;
     QtHelpService* help_;
+    SoundDevices* devices_;
+    SoundControl* sound_ = nullptr;  // none until attached
     int sizedOnce = 0;  // set by the first size event that is not minimised
     CommandTable* commands_;
     CBlockView* view_;

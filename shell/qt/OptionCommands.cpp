@@ -17,14 +17,14 @@
 
 void RunSpeedCommand(GameSession& session, SettingsStore& settings, QWidget* parent) {
     CSpeedDlg dlg(parent);
-    dlg.m_nSpeed = SpeedToDialogIndex(session.speed);
+    dlg.m_nSpeed = SpeedToDialogIndex(session.State().speed);
     if (dlg.exec() != QDialog::Accepted) return;
     ApplySpeedChoice(session, settings, dlg.m_nSpeed);
 }
 
 void RunControlCommand(GameSession& session, SettingsStore& settings, QWidget* parent) {
     CControlDlg dlg(parent);
-    dlg.m_bHideCursor = session.hideCursor;
+    dlg.m_bHideCursor = session.State().hideCursor;
     dlg.m_nControl = ControlToDialogIndex(session);
     if (dlg.exec() != QDialog::Accepted) return;
     ApplyControlChoice(session, settings, dlg.m_bHideCursor, dlg.m_nControl);

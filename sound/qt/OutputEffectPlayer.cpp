@@ -10,7 +10,7 @@
 
 #include "sound/SoundWorkLog.h"
 #include "sound/qt/AudioOutput.h"
-#include "stages/posix/SafeFiles.h"
+#include "base/posix/SafeFiles.h"
 
 namespace {
 // Far more than any sound effect needs; a path to a device that never ends

@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "stages/posix/SafeFiles.h"
+#include "base/posix/SafeFiles.h"
 
 FileReadResult QtDocumentFiles::ReadFile(const std::string& path, std::size_t maxBytes) {
     return SafeFiles::ReadRegularFile(path, maxBytes).file;

@@ -11,7 +11,11 @@
 #include "engine/BallStep.h"
 #include "engine/BallSubStep.h"
 #include "engine/PaddleBounce.h"
-#include "tests/engine/SessionFixture.h"
+#include "engine/BallFlight.h"
+#include "engine/ClassicRandom.h"
+#include "engine/SessionState.h"
+#include "stages/CBlockDoc.h"
+#include "tests/engine/FakePlatform.h"
 
 // The scenarios of the trace tool (tests/tools/scenarios) run whole ticks of
 // this step and pin every tick's ball, score, best score, blocks left, event
@@ -21,18 +25,25 @@
 namespace {
 using Ball = std::tuple<int, int, int, int>;  // x, y, dx, dy
 
-class BallStepTest : public SessionFixture {
+class BallStepTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        session.ballState = BallState::InFlight;
-        session.blocksLeft = 100;
+        game.ballState = BallState::InFlight;
+        game.blocksLeft = 100;
     }
-    Ball Now() const { return {session.ballX, session.ballY, session.ballDX, session.ballDY}; }
+    // Puts the ball at (x, y), moving by (dx, dy) each sub-step.
+    void Throw(int x, int y, int dx, int dy) {
+        game.ballX = x;
+        game.ballY = y;
+        game.ballDX = dx;
+        game.ballDY = dy;
+    }
+    Ball Now() const { return {game.ballX, game.ballY, game.ballDX, game.ballDY}; }
     // One sub-step from the given ball, as the tick would run it.
     Ball SubStepFrom(int x, int y, int dx, int dy) {
         Throw(x, y, dx, dy);
-        session.lastEvent = SoundEvent::None;
-        EXPECT_EQ(StepBallOnce(session), SubStepEnd::Flying);
+        game.lastEvent = SoundEvent::None;
+        EXPECT_EQ(StepBallOnce(flight), SubStepEnd::Flying);
         return Now();
     }
     void Place(int row, int column, int kind) { doc.SetCell(column, row, kind); }
@@ -40,15 +51,21 @@ protected:
     bool Logged(const std::string& line) const {
         return std::find(platform.log.begin(), platform.log.end(), line) != platform.log.end();
     }
+
+    CBlockDoc doc;
+    FakePlatform platform;
+    SessionState game;
+    ClassicRandom random;
+    BallFlight flight{game, doc, random, platform, platform};
 };
 
 TEST_F(BallStepTest, PaddleTopReturnsTheBallByWhereItLandsEvenWhenItArrivesLate) {
     // The ball lands 47 units right of the centre: the flattest right bounce.
     EXPECT_EQ(SubStepFrom(559, 500, 0, 6), Ball(565, 498, 6, -1));
-    EXPECT_EQ(session.lastEvent, SoundEvent::PaddleTop);
+    EXPECT_EQ(game.lastEvent, SoundEvent::PaddleTop);
     // 48 units right is past the paddle's reach.
     EXPECT_EQ(SubStepFrom(560, 500, 0, 6), Ball(560, 506, 0, 6));
-    EXPECT_EQ(session.lastEvent, SoundEvent::None);
+    EXPECT_EQ(game.lastEvent, SoundEvent::None);
     // One unit left of the centre goes straight up.
     EXPECT_EQ(SubStepFrom(511, 500, 0, 6), Ball(511, 498, 0, -6));
 
@@ -68,30 +85,30 @@ TEST_F(BallStepTest, PaddleSidesKnockTheBallBackButLetItFall) {
     // Right edge meets the left side (472) after a late, deep fall, or reached it this very move.
     EXPECT_EQ(SubStepFrom(460, 526, 4, 2), Ball(456, 528, -4, 2));
     EXPECT_EQ(SubStepFrom(464, 526, 4, 2), Ball(460, 528, -4, 2));
-    EXPECT_EQ(session.lastEvent, SoundEvent::PaddleSide);
+    EXPECT_EQ(game.lastEvent, SoundEvent::PaddleSide);
     // Left edge meets the right side (552).
     EXPECT_EQ(SubStepFrom(564, 526, -4, 2), Ball(568, 528, 4, 2));
-    EXPECT_EQ(session.lastEvent, SoundEvent::PaddleSide);
+    EXPECT_EQ(game.lastEvent, SoundEvent::PaddleSide);
     // An edge already past the side, or a ball above the band, is not touched.
     EXPECT_EQ(SubStepFrom(466, 526, 4, 2), Ball(470, 528, 4, 2));
     EXPECT_EQ(SubStepFrom(460, 540, 4, -6), Ball(464, 534, 4, -6));
     EXPECT_EQ(SubStepFrom(460, 508, 4, -2), Ball(464, 506, 4, -2)) << "the band begins below 506";
-    EXPECT_EQ(session.lastEvent, SoundEvent::None);
+    EXPECT_EQ(game.lastEvent, SoundEvent::None);
 }
 
 TEST_F(BallStepTest, FallingPastTheFloorLineLosesTheBallAtOnce) {
-    session.speed = 3;
+    game.speed = 3;
     platform.recordDrawing = true;
     Throw(300, 540, 0, 4);
-    EXPECT_EQ(StepBall(session), StepOutcome::BallLost);
+    EXPECT_EQ(StepBall(flight), StepOutcome::BallLost);
     EXPECT_EQ(Now(), Ball(300, 544, 0, 4));  // no further sub-steps
-    EXPECT_EQ(session.lastEvent, SoundEvent::Fail);
+    EXPECT_EQ(game.lastEvent, SoundEvent::Fail);
     EXPECT_EQ(platform.log, std::vector<std::string>{"erase ball (300,540)"});
 }
 
 TEST_F(BallStepTest, NormalBlocksBreakAndScoreByRow) {
     platform.recordDrawing = true;
-    session.highScore = 11;  // equalled by the first block, beaten by the second
+    game.highScore = 11;  // equalled by the first block, beaten by the second
     Place(1, 1, 5);
     EXPECT_EQ(SubStepFrom(92, 76, 4, -6), Ball(96, 74, 4, 6));
     EXPECT_TRUE(Logged("cell 1:1"));
@@ -101,22 +118,22 @@ TEST_F(BallStepTest, NormalBlocksBreakAndScoreByRow) {
     // Into the left face of row 3, column 5.
     Place(3, 5, 7);
     EXPECT_EQ(SubStepFrom(311, 110, 6, -2), Ball(307, 108, -6, -2));
-    EXPECT_EQ(session.score, 20);
+    EXPECT_EQ(game.score, 20);
     EXPECT_TRUE(Logged("high 20"));
 
     // Falling onto a top face.
     Place(5, 3, 2);
     EXPECT_EQ(SubStepFrom(220, 146, 0, 6), Ball(220, 152, 0, -6));
-    EXPECT_EQ(session.score, 27);
+    EXPECT_EQ(game.score, 27);
 
     // A side face met by the trailing edge's row, beside the ball's path.
     Place(3, 5, 7);
     EXPECT_EQ(SubStepFrom(310, 89, 6, -2), Ball(308, 87, -6, -2));
-    EXPECT_EQ(session.score, 36);
+    EXPECT_EQ(game.score, 36);
 
     Place(11, 3, 1);
     SubStepFrom(224, 396, 0, -6);
-    EXPECT_EQ(session.score, 37);  // bottom row: 1
+    EXPECT_EQ(game.score, 37);  // bottom row: 1
 }
 
 TEST_F(BallStepTest, OnlyExposedFacesReflect) {
@@ -163,9 +180,9 @@ TEST_F(BallStepTest, GoldReflectsAndSometimesNudges) {
         }
     };
     auto hitGold = [&](int dx, int nudge) {
-        session.Random().Seed(seedDrawing(nudge));
+        random.Seed(seedDrawing(nudge));
         SubStepFrom(96 - dx, 76, dx, -6);
-        return session.ballDX;
+        return game.ballDX;
     };
     EXPECT_EQ(hitGold(4, 1), 5);
     EXPECT_EQ(hitGold(4, 0), 3);
@@ -177,24 +194,24 @@ TEST_F(BallStepTest, GoldReflectsAndSometimesNudges) {
     EXPECT_EQ(hitGold(0, 1), 1);  // ... and a straight ball starts to lean
 
     EXPECT_EQ(std::get<1>(Now()), 74);
-    EXPECT_EQ(session.ballDY, 6);
-    EXPECT_EQ(session.lastEvent, SoundEvent::GoldBlock);
+    EXPECT_EQ(game.ballDY, 6);
+    EXPECT_EQ(game.lastEvent, SoundEvent::GoldBlock);
     EXPECT_EQ(CellByte(1, 1), 0x2D);
-    EXPECT_EQ(session.score, 0);
-    EXPECT_EQ(session.blocksLeft, 100);
+    EXPECT_EQ(game.score, 0);
+    EXPECT_EQ(game.blocksLeft, 100);
 }
 
 TEST_F(BallStepTest, DemoAlwaysReturnsTheBallAndKeepsThePanesStill) {
-    session.mode = GameMode::Demo;
-    session.paddleX = 100;
+    game.mode = GameMode::Demo;
+    game.paddleX = 100;
     EXPECT_EQ(SubStepFrom(800, 500, 3, 6), Ball(803, 498, 3, -6));
-    EXPECT_EQ(session.lastEvent, SoundEvent::PaddleTop);
+    EXPECT_EQ(game.lastEvent, SoundEvent::PaddleTop);
 
-    session.highScore = 5;
+    game.highScore = 5;
     Place(1, 1, 3);
     SubStepFrom(92, 76, 4, -6);
-    EXPECT_EQ(session.score, 11);
-    EXPECT_EQ(session.highScore, 5);
+    EXPECT_EQ(game.score, 11);
+    EXPECT_EQ(game.highScore, 5);
     EXPECT_TRUE(platform.log.empty());
 }
 
@@ -207,12 +224,12 @@ TEST_F(BallStepTest, TheLeftWallTurnsOnlyABallPastItsLimit) {
 
 TEST_F(BallStepTest, TickRunsSpeedPlusTwoSubStepsAndDrawsOnce) {
     platform.recordDrawing = true;
-    session.speed = 3;
-    session.lastEvent = SoundEvent::Frame;  // left from an earlier tick
+    game.speed = 3;
+    game.lastEvent = SoundEvent::Frame;  // left from an earlier tick
     Throw(300, 300, 6, -6);
-    EXPECT_EQ(StepBall(session), StepOutcome::BallInPlay);
+    EXPECT_EQ(StepBall(flight), StepOutcome::BallInPlay);
     EXPECT_EQ(Now(), Ball(330, 270, 6, -6));
-    EXPECT_EQ(session.lastEvent, SoundEvent::None);
+    EXPECT_EQ(game.lastEvent, SoundEvent::None);
     EXPECT_EQ(platform.log, std::vector<std::string>{"ball (300,300)->(330,270)"});
 }
 }  // namespace

@@ -10,12 +10,28 @@
 #include <string>
 #include <vector>
 
-#include "engine/SessionPlatform.h"
+#include "engine/GameSession.h"
+#include "engine/PlayfieldCanvas.h"
+#include "engine/SessionHost.h"
+#include "engine/StatusPanes.h"
+#include "sound/OutputDevices.h"
+#include "sound/SoundCues.h"
 
-// Records every effect the session asks for, as short readable lines, so
-// tests can check what happened and in which order.
-class FakePlatform : public SessionPlatform {
+// Records every effect the session asks for, through any of its seams, as
+// short readable lines in one log, so tests can check what happened and in
+// which order.
+class FakePlatform : public SessionHost,
+                     public PlayfieldCanvas,
+                     public StatusPanes,
+                     public SoundCues,
+                     public OutputDevices {
 public:
+    // The session reports to this fake alone.
+    void Serve(GameSession& session) {
+        session.AttachPanes(*this);
+        session.AttachSound(*this);
+    }
+
     std::vector<std::string> log;
 
     bool timerCanBeSet = true;
@@ -66,8 +82,8 @@ public:
 
     PaddleInput ReadPaddleInput() override { return input; }
     std::uint32_t TickCount() override { return tickCount; }
-    int MidiOutputCount() override { return midiDevices; }
-    int WaveOutputCount() override { return waveDevices; }
+    int MidiOutputCount() const override { return midiDevices; }
+    int WaveOutputCount() const override { return waveDevices; }
 
 private:
     void Draw(std::string line) {

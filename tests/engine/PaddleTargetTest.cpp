@@ -22,24 +22,24 @@ TEST_F(PaddleTargetTest, TheMouseSetsTheCentreUnderThePointerWithinTheInterior) 
 }
 
 TEST_F(PaddleTargetTest, TheKeyboardStepsBySpeedAndShiftDoublesIt) {
-    session.keyboardControl = true;
-    session.paddleX = 500;
+    Set(session, &SessionState::keyboardControl, true);
+    Set(session, &SessionState::paddleX, 500);
     EXPECT_EQ(PaddleTarget(session, Keys(false, true, false)), 512);
     EXPECT_EQ(PaddleTarget(session, Keys(false, true, true)), 524);
     EXPECT_EQ(PaddleTarget(session, Keys(true, true, false)), 488);  // left wins
     EXPECT_EQ(PaddleTarget(session, Keys(false, false, true)), 500);
-    session.speed = 3;
+    Set(session, &SessionState::speed, 3);
     EXPECT_EQ(PaddleTarget(session, Keys(true, false, false)), 476);
-    session.paddleX = 45;
+    Set(session, &SessionState::paddleX, 45);
     EXPECT_EQ(PaddleTarget(session, Keys(true, false, true)), 40);
 }
 
 TEST_F(PaddleTargetTest, TheDemonstrationFollowsTheBallWhateverTheInput) {
-    session.mode = GameMode::Demo;
-    session.keyboardControl = true;
-    session.ballX = 700;
+    Set(session, &SessionState::mode, GameMode::Demo);
+    Set(session, &SessionState::keyboardControl, true);
+    Set(session, &SessionState::ballX, 700);
     EXPECT_EQ(PaddleTarget(session, Keys(true, false, true)), 700);
     EXPECT_EQ(PaddleTarget(session, Pointer(0, 2)), 700);
-    session.ballX = 10;
+    Set(session, &SessionState::ballX, 10);
     EXPECT_EQ(PaddleTarget(session, Pointer(0, 2)), 40);
 }

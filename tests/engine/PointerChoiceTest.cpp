@@ -15,29 +15,29 @@ struct PointerChoiceTest : SessionFixture {
 }  // namespace
 
 TEST_F(PointerChoiceTest, InPlayThePointerHidesOnlyWhileTheMouseSteersAFlyingBall) {
-    session.hideCursor = true;
+    Set(session, &SessionState::hideCursor, true);
     EXPECT_EQ(Choice(), PointerShape::Play);  // serving
-    session.ballState = BallState::InFlight;
+    Set(session, &SessionState::ballState, BallState::InFlight);
     EXPECT_EQ(Choice(), PointerShape::None);
-    session.ballState = BallState::Paused;
+    Set(session, &SessionState::ballState, BallState::Paused);
     EXPECT_EQ(Choice(), PointerShape::Pause);
 
-    session.ballState = BallState::InFlight;
-    session.keyboardControl = true;
+    Set(session, &SessionState::ballState, BallState::InFlight);
+    Set(session, &SessionState::keyboardControl, true);
     EXPECT_EQ(Choice(), PointerShape::Play);
-    session.keyboardControl = false;
-    session.hideCursor = false;
+    Set(session, &SessionState::keyboardControl, false);
+    Set(session, &SessionState::hideCursor, false);
     EXPECT_EQ(Choice(), PointerShape::Play);
 }
 
 // The flying ball of the demonstration is the view test's.
 TEST_F(PointerChoiceTest, APausedDemonstrationShowsTheArrowAndTheEditorTheBrushOnlyOverTheGrid) {
-    session.mode = GameMode::Demo;
-    session.hideCursor = true;
-    session.ballState = BallState::Paused;
+    Set(session, &SessionState::mode, GameMode::Demo);
+    Set(session, &SessionState::hideCursor, true);
+    Set(session, &SessionState::ballState, BallState::Paused);
     EXPECT_EQ(Choice(), PointerShape::Arrow) << "whatever the hiding setting";
 
-    session.mode = GameMode::Editor;
+    Set(session, &SessionState::mode, GameMode::Editor);
     EXPECT_EQ(Choice({32, 32}), PointerShape::Editor);
     EXPECT_EQ(Choice({20, 100}), PointerShape::Arrow);   // left wall
     EXPECT_EQ(Choice({500, 470}), PointerShape::Arrow);  // palette

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/engine/SetState.h"
 #include "engine/GameSession.h"
 #include "stages/CBlockDoc.h"
 #include "tests/engine/FakePlatform.h"
@@ -14,13 +15,15 @@
 struct SessionFixture : ::testing::Test {
     CBlockDoc doc;
     FakePlatform platform;
-    GameSession session{doc, platform};
+    GameSession session{doc, platform, platform};
+
+    SessionFixture() { platform.Serve(session); }
 
     // Puts the ball at (x, y), moving by (dx, dy) each sub-step.
     void Throw(int x, int y, int dx, int dy) {
-        session.ballX = x;
-        session.ballY = y;
-        session.ballDX = dx;
-        session.ballDY = dy;
+        Set(session, &SessionState::ballX, x);
+        Set(session, &SessionState::ballY, y);
+        Set(session, &SessionState::ballDX, dx);
+        Set(session, &SessionState::ballDY, dy);
     }
 };

@@ -61,19 +61,19 @@ TEST_F(PlayerFixture, PlaysAStageWithoutLosingTheBall) {
     }
     doc.SetCell(7, 5, BlockKind::Silver);
     doc.SetCell(7, 4, BlockKind::Gold);
-    session.speed = 3;
+    Set(session, &SessionState::speed, 3);
     session.StartGame();
     session.LaunchBall();
     SkilledPlayer player(3);
     std::set<int> launchAngles;
     bool cleared = false;
     for (int tick = 0; tick < 20000 && !cleared; ++tick) {
-        const int dyBefore = session.ballDY;
+        const int dyBefore = session.State().ballDY;
         platform.input.zoom = 4;
         platform.input.pointerClientX = player.PaddleTargetFor(session) + Playfield::kFrame;
         session.OnGameTick(GameSession::kTimerId);
-        ASSERT_EQ(session.ballsLeft, 3) << "lost a ball at tick " << tick;
-        if (dyBefore > 0 && session.ballDY < 0 && session.ballY > 400) launchAngles.insert(session.ballDX);
+        ASSERT_EQ(session.State().ballsLeft, 3) << "lost a ball at tick " << tick;
+        if (dyBefore > 0 && session.State().ballDY < 0 && session.State().ballY > 400) launchAngles.insert(session.State().ballDX);
         cleared = doc.CurrentStage() == 1;
     }
     EXPECT_TRUE(cleared);

@@ -12,7 +12,7 @@ namespace {
 constexpr Rgb kWhite{255, 255, 255};
 
 void PutBlock(CBlockDoc& doc, int stage, int column, int row, std::int8_t kind) {
-    doc.m_cells[stage * kCellsPerStage + row * kGridColumns + column] = kind;
+    doc.CellsOf(stage)[CellIndex(column, row)] = kind;
 }
 
 bool InteriorIsBlank(const RgbPicture& picture, int cellHeight) {

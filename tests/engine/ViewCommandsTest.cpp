@@ -29,48 +29,48 @@ protected:
 TEST_F(ViewCommandsTest, PauseIsRefusedInTheEditorWhicheverWayItIsChosen) {
     // Which commands are enabled in each mode is the command rules' test.
     EXPECT_TRUE(RunViewCommand(ViewCommand::Editor, session));
-    const BallState before = session.ballState;
+    const BallState before = session.State().ballState;
     EXPECT_FALSE(RunViewCommand(ViewCommand::Pause, session));
-    EXPECT_EQ(session.ballState, before);
+    EXPECT_EQ(session.State().ballState, before);
 }
 
 // Launching and pausing by button in play are clicked on the view in its test.
 TEST_F(ViewCommandsTest, ButtonsOutsideTheEditorTakeOverTheDemonstrationOrDoNothing) {
     session.ChooseMode(GameMode::Demo);
-    session.score = 99;
+    Set(session, &SessionState::score, 99);
     platform.log.clear();
     PressLeftOutsideEditor(session);
-    EXPECT_EQ(session.mode, GameMode::Play);
-    EXPECT_EQ(session.ballState, BallState::Serving);
-    EXPECT_EQ(session.score, 0);  // a new game
+    EXPECT_EQ(session.State().mode, GameMode::Play);
+    EXPECT_EQ(session.State().ballState, BallState::Serving);
+    EXPECT_EQ(session.State().score, 0);  // a new game
     EXPECT_THAT(platform.log, Contains("music Play"));
 
     session.ChooseMode(GameMode::Editor);
-    const BallState before = session.ballState;
+    const BallState before = session.State().ballState;
     PressRightOutsideEditor(session);
     PressLeftOutsideEditor(session);
-    EXPECT_EQ(session.ballState, before);
-    EXPECT_EQ(session.mode, GameMode::Editor);
+    EXPECT_EQ(session.State().ballState, before);
+    EXPECT_EQ(session.State().mode, GameMode::Editor);
 }
 
 TEST_F(ViewCommandsTest, TurningToAnotherProgramPausesOnlyABallInFlightInPlay) {
     session.LaunchBall();
-    ASSERT_EQ(session.ballState, BallState::InFlight);
+    ASSERT_EQ(session.State().ballState, BallState::InFlight);
     EXPECT_TRUE(PauseWhileAway(session));
-    EXPECT_EQ(session.ballState, BallState::Paused);
+    EXPECT_EQ(session.State().ballState, BallState::Paused);
     EXPECT_FALSE(PauseWhileAway(session)) << "paused already";
-    EXPECT_EQ(session.ballState, BallState::Paused);
+    EXPECT_EQ(session.State().ballState, BallState::Paused);
     EXPECT_TRUE(RunViewCommand(ViewCommand::Pause, session));
-    EXPECT_EQ(session.ballState, BallState::InFlight) << "Esc goes on as after any pause";
+    EXPECT_EQ(session.State().ballState, BallState::InFlight) << "Esc goes on as after any pause";
 
-    session.ballState = BallState::Serving;
+    Set(session, &SessionState::ballState, BallState::Serving);
     EXPECT_FALSE(PauseWhileAway(session)) << "a ball on the paddle waits anyway";
-    EXPECT_EQ(session.ballState, BallState::Serving);
+    EXPECT_EQ(session.State().ballState, BallState::Serving);
 
     for (const GameMode mode : {GameMode::Demo, GameMode::Editor}) {
         session.ChooseMode(mode);
-        session.ballState = BallState::InFlight;
+        Set(session, &SessionState::ballState, BallState::InFlight);
         EXPECT_FALSE(PauseWhileAway(session));
-        EXPECT_EQ(session.ballState, BallState::InFlight) << "the demonstration goes on";
+        EXPECT_EQ(session.State().ballState, BallState::InFlight) << "the demonstration goes on";
     }
 }

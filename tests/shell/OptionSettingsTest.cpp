@@ -34,15 +34,15 @@ protected:
 // The dialogs' round trips (turbo to slow, keyboard with a hidden pointer,
 // Cancel) are driven in the widget tests; here what they leave out.
 TEST_F(OptionSettingsTest, AnIndexOutsideTheListChangesNothingAndControlIsStoredAsItsTextsInOrder) {
-    session.speed = 2;
+    Set(session, &SessionState::speed, 2);
     ApplySpeedChoice(session, settings, -1);
     ApplySpeedChoice(session, settings, 4);
-    EXPECT_EQ(session.speed, 2);
+    EXPECT_EQ(session.State().speed, 2);
     EXPECT_TRUE(settings.Values().empty());
 
     ApplyControlChoice(session, settings, true, kKeyboardControl);
     ApplyControlChoice(session, settings, true, kMouseControl);
-    EXPECT_FALSE(session.keyboardControl);
+    EXPECT_FALSE(session.State().keyboardControl);
     EXPECT_EQ(ControlToDialogIndex(session), kMouseControl);
     EXPECT_EQ(settings.ReadString(kSection, kUse), "Mouse");
     EXPECT_EQ(settings.ReadString(kSection, kHideCursor), "On");

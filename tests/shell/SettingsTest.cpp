@@ -19,7 +19,7 @@ struct WideScreen : ScreenInfo {
 
 class GameSettingsTest : public SessionFixture {
 protected:
-    void Read() { ReadGameSettings(session, settings, WideScreen{}); }
+    void Read() { ReadGameSettings(session, settings, WideScreen{}, platform); }
 
     MemorySettingsStore settings;
 };
@@ -27,25 +27,25 @@ protected:
 // The zoom's defaults and limits are the zoom's tests.
 TEST_F(GameSettingsTest, AFirstRunTakesTheDefaults) {
     Read();
-    EXPECT_TRUE(session.musicEnabled);
-    EXPECT_TRUE(session.effectsEnabled);
-    EXPECT_EQ(session.speed, 1);
-    EXPECT_FALSE(session.keyboardControl);
-    EXPECT_FALSE(session.hideCursor);
+    EXPECT_TRUE(session.State().musicEnabled);
+    EXPECT_TRUE(session.State().effectsEnabled);
+    EXPECT_EQ(session.State().speed, 1);
+    EXPECT_FALSE(session.State().keyboardControl);
+    EXPECT_FALSE(session.State().hideCursor);
 }
 
 TEST_F(GameSettingsTest, SoundBitsCountOnlyWithADevice) {
     settings.WriteInt(kSection, kSound, 1);
     Read();
-    EXPECT_TRUE(session.musicEnabled);
-    EXPECT_FALSE(session.effectsEnabled);
+    EXPECT_TRUE(session.State().musicEnabled);
+    EXPECT_FALSE(session.State().effectsEnabled);
 
     settings.WriteInt(kSection, kSound, 3);
     platform.midiDevices = 0;
     platform.waveDevices = 0;
     Read();
-    EXPECT_FALSE(session.musicEnabled);
-    EXPECT_FALSE(session.effectsEnabled);
+    EXPECT_FALSE(session.State().musicEnabled);
+    EXPECT_FALSE(session.State().effectsEnabled);
 }
 
 TEST_F(GameSettingsTest, SpeedIsClampedAndControlTextsMustMatchExactly) {
@@ -53,17 +53,17 @@ TEST_F(GameSettingsTest, SpeedIsClampedAndControlTextsMustMatchExactly) {
     settings.WriteString(kSection, kUse, "keyboard");
     settings.WriteString(kSection, kHideCursor, "ON");
     Read();
-    EXPECT_EQ(session.speed, 3);
-    EXPECT_FALSE(session.keyboardControl);
-    EXPECT_FALSE(session.hideCursor);
+    EXPECT_EQ(session.State().speed, 3);
+    EXPECT_FALSE(session.State().keyboardControl);
+    EXPECT_FALSE(session.State().hideCursor);
 
     settings.WriteInt(kSection, kSpeed, -2);
     settings.WriteString(kSection, kUse, "Keyboard");
     settings.WriteString(kSection, kHideCursor, "On");
     Read();
-    EXPECT_EQ(session.speed, 0);
-    EXPECT_TRUE(session.keyboardControl);
-    EXPECT_TRUE(session.hideCursor);
+    EXPECT_EQ(session.State().speed, 0);
+    EXPECT_TRUE(session.State().keyboardControl);
+    EXPECT_TRUE(session.State().hideCursor);
 }
 
 TEST(Cp932Test, ConvertsJapaneseBothWaysAndRefusesWhatItCannotHold) {

@@ -9,10 +9,12 @@
 
 #include "base/MemorySettingsStore.h"
 #include "base/SettingsKeys.h"
+#include "engine/BallFlight.h"
 #include "engine/GameSession.h"
 #include "engine/SessionStageSetView.h"
 #include "sound/EffectPaths.h"
 #include "stages/CBlockDoc.h"
+#include "tests/engine/SetState.h"
 #include "tests/sound/SoundFakes.h"
 
 using ::testing::ElementsAre;
@@ -21,23 +23,19 @@ using ::testing::IsEmpty;
 namespace {
 constexpr const char* kProgramDir = "/opt/zembro/";
 
-// The events one tick's ball step raises, in order.
-std::vector<SoundEvent> g_tickEvents;
-
-StepOutcome StepRaisingEvents(GameSession& session) {
-    session.lastEvent = SoundEvent::None;
-    for (SoundEvent event : g_tickEvents) session.lastEvent = event;
-    return StepOutcome::BallInPlay;
-}
-
 class SoundControlTest : public ::testing::Test, public SoundWorld {
 protected:
     SoundControlTest() {
-        session.SetBallStepper(&StepRaisingEvents);
+        // The events one tick's ball step raises, in order: the last one counts.
+        session.SetBallStepper([this](BallFlight& flight) {
+            flight.state.lastEvent = SoundEvent::None;
+            for (SoundEvent event : tickEvents) flight.state.lastEvent = event;
+            return StepOutcome::BallInPlay;
+        });
         doc.AttachView(&sessionView);
-        doc.m_cells[20] = 5;
-        session.musicEnabled = true;
-        session.effectsEnabled = true;
+        doc.CellsOf(0)[20] = 5;
+        session.SetMusicOn(true);
+        session.SetEffectsOn(true);
     }
 
     void Attach() { SoundWorld::Attach(kProgramDir); }
@@ -52,10 +50,12 @@ protected:
     }
 
     void FlyingTick(std::vector<SoundEvent> events) {
-        g_tickEvents = std::move(events);
-        session.ballState = BallState::InFlight;
+        tickEvents = std::move(events);
+        Set(session, &SessionState::ballState, BallState::InFlight);
         session.OnGameTick(GameSession::kTimerId);
     }
+
+    std::vector<SoundEvent> tickEvents;
 
     std::string Stored(int slot) { return settings.ReadString(Settings::kSection, Settings::kMusicKeys[slot], "(none)"); }
 
@@ -84,14 +84,14 @@ TEST_F(SoundControlTest, EffectsToggleFlipsAndSavesTheFlagsWithAllSevenPaths) {
     effects.SetPath(SoundEvent::GoldBlock, longPath);
 
     sound.ToggleEffects();
-    EXPECT_FALSE(session.effectsEnabled);
+    EXPECT_FALSE(session.State().effectsEnabled);
     EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 1);
     EXPECT_EQ(settings.Values().size(), 8u);
     EXPECT_EQ(settings.ReadString(Settings::kSection, "GoldBlockWave"), longPath) << "a long path is kept whole";
     EXPECT_EQ(settings.ReadString(Settings::kSection, "FailWave"), "/opt/zembro/chimes.wav");
 
     sound.ToggleEffects();
-    EXPECT_TRUE(session.effectsEnabled);
+    EXPECT_TRUE(session.State().effectsEnabled);
     EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 3);
 }
 
@@ -119,7 +119,7 @@ TEST_F(SoundControlTest, PlayRestartAndStopTalkToTheDeviceInOrder) {
     EXPECT_THAT(log, ElementsAre("open /music/0.mid", "status", "play", "close wait"));
 
     log.clear();
-    session.musicEnabled = false;
+    Set(session, &SessionState::musicEnabled, false);
     sound.PlayMusic(MusicScene::Demo);
     EXPECT_THAT(log, IsEmpty());
 }
@@ -130,7 +130,7 @@ TEST_F(SoundControlTest, AFileThatWillNotOpenIsSilenceButADeviceFailureIsToldAnd
     sound.PlayMusic(MusicScene::Demo);
     sound.StopMusic();
     EXPECT_THAT(log, ElementsAre("open /music/0.mid"));
-    EXPECT_TRUE(session.musicEnabled);
+    EXPECT_TRUE(session.State().musicEnabled);
     EXPECT_FALSE(sound.MusicOpen());
 
     log.clear();
@@ -138,35 +138,35 @@ TEST_F(SoundControlTest, AFileThatWillNotOpenIsSilenceButADeviceFailureIsToldAnd
     device.statusError = 7;
     sound.PlayMusic(MusicScene::Demo);
     EXPECT_THAT(log, ElementsAre("open /music/0.mid", "status", "message device error 7", "close"));
-    EXPECT_FALSE(session.musicEnabled);
+    EXPECT_FALSE(session.State().musicEnabled);
     EXPECT_FALSE(sound.MusicOpen());
 
     log.clear();
-    session.musicEnabled = true;
+    Set(session, &SessionState::musicEnabled, true);
     device.statusError = MusicDevice::kNoError;
     device.playError = 9;
     sound.PlayMusic(MusicScene::Play);
     sound.StopMusic();
     EXPECT_THAT(log, ElementsAre("open /music/1.mid", "status", "play", "message device error 9", "close"));
-    EXPECT_FALSE(session.musicEnabled);
+    EXPECT_FALSE(session.State().musicEnabled);
 
     // A failure the device finds after play returned is told all the same;
     // once the music has stopped there is nothing left to fail.
-    session.musicEnabled = true;
+    Set(session, &SessionState::musicEnabled, true);
     device.playError = MusicDevice::kNoError;
     sound.PlayMusic(MusicScene::Play);
     log.clear();
     device.FailLate(6);
     EXPECT_THAT(log, ElementsAre("close", "message device error 6"));
-    EXPECT_FALSE(session.musicEnabled);
+    EXPECT_FALSE(session.State().musicEnabled);
     EXPECT_FALSE(sound.MusicOpen());
-    session.musicEnabled = true;
+    Set(session, &SessionState::musicEnabled, true);
     sound.PlayMusic(MusicScene::Play);
     sound.StopMusic();
     log.clear();
     device.FailLate(6);
     EXPECT_THAT(log, IsEmpty());
-    EXPECT_TRUE(session.musicEnabled);
+    EXPECT_TRUE(session.State().musicEnabled);
 }
 
 // Music that a failure turned off is stored off at once and the switches
@@ -182,7 +182,7 @@ TEST_F(SoundControlTest, MusicTurnedOffByAFailureIsStoredOffAndShownAtOnce) {
     EXPECT_THAT(log, ElementsAre("close", "switches shown", "message device error 4")) << "off before the box";
     EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 2);
 
-    session.musicEnabled = true;
+    Set(session, &SessionState::musicEnabled, true);
     settings.WriteInt(Settings::kSection, Settings::kSound, 3);
     device.statusError = 4;
     log.clear();
@@ -193,7 +193,7 @@ TEST_F(SoundControlTest, MusicTurnedOffByAFailureIsStoredOffAndShownAtOnce) {
 
 TEST_F(SoundControlTest, MusicToggleStopsOrChecksAndRestartsForTheModeAndSaves) {
     AttachWithMusic();
-    session.mode = GameMode::Demo;
+    Set(session, &SessionState::mode, GameMode::Demo);
     sound.PlayMusic(MusicScene::Demo);
     log.clear();
 
@@ -207,7 +207,7 @@ TEST_F(SoundControlTest, MusicToggleStopsOrChecksAndRestartsForTheModeAndSaves) 
     EXPECT_EQ(settings.ReadInt(Settings::kSection, Settings::kSound, -1), 3);
 
     log.clear();
-    session.mode = GameMode::Editor;
+    Set(session, &SessionState::mode, GameMode::Editor);
     sound.StopMusic();
     sound.ToggleMusic();
     settings.WriteString(Settings::kSection, "MidiDemo", ".");
@@ -224,7 +224,7 @@ TEST_F(SoundControlTest, MusicToggleStopsOrChecksAndRestartsForTheModeAndSaves) 
 TEST_F(SoundControlTest, WithMusicOffTheCheckOnlyLoads) {
     settings.WriteString(Settings::kSection, "MidiPlay", "/gone/play.mid");
     ui.missingFiles = {"/gone/play.mid"};
-    session.musicEnabled = false;
+    Set(session, &SessionState::musicEnabled, false);
     Attach();
     sound.CheckMusicFiles();
     EXPECT_THAT(log, IsEmpty());

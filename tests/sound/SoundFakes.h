@@ -80,20 +80,16 @@ private:
     SoundLog& log_;
 };
 
-// The view's part as the session sees it: sound requests go to the sound
-// control, message boxes into the same log as the devices.
+// The window's part as the session sees it: message boxes go into the same
+// log as the devices.
 class SoundPlatform : public FakePlatform {
 public:
     SoundPlatform(SoundLog& soundLog) : soundLog_(soundLog) {}
-    SoundControl* sound = nullptr;
 
     void ShowMessage(std::string_view text, MessageIcon icon) override {
         soundLog_.push_back("message " + std::string(text));
         FakePlatform::ShowMessage(text, icon);
     }
-    void PlayEffect(SoundEvent event) override { sound->PlayEffect(event); }
-    void PlayMusic(MusicScene scene) override { sound->PlayMusic(scene); }
-    void StopMusic() override { sound->StopMusic(); }
 
 private:
     SoundLog& soundLog_;
@@ -102,7 +98,10 @@ private:
 // A session with its sound control over recording devices and dialogs,
 // in-memory settings and the two path tables.
 struct SoundWorld {
-    SoundWorld() : platform(log), session(doc, platform), sound(session, settings) { platform.sound = &sound; }
+    SoundWorld() : platform(log), session(doc, platform, platform), sound(session, settings) {
+        session.AttachPanes(platform);
+        session.AttachSound(sound);
+    }
 
     // Reads the effect paths and hands the sound control its devices.
     void Attach(const std::string& programDir) {

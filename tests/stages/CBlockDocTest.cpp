@@ -24,13 +24,13 @@ TEST(CBlockDocTest, PrepareStageStandsEveryBlockAndCountsTheBreakableOnes) {
     doc.SetCell(3, 0, BlockKind::Silver);
     doc.HitSilver(3, 0);
     doc.SetCell(4, 0, 16);  // cracked twice, left from an interrupted game
-    const int cell = 3 * kCellsPerStage + 5;
-    doc.m_cells[cell] = static_cast<std::int8_t>(0xA1);  // a foreign byte with the top bit set
+    std::int8_t& cell = doc.CellsOf(3)[5];
+    cell = static_cast<std::int8_t>(0xA1);  // a foreign byte with the top bit set
     EXPECT_EQ(doc.PrepareStage(), 3);
     EXPECT_EQ(doc.Cell(2, 0), Standing(7)) << "a knocked-out block stands again";
     EXPECT_EQ(doc.Cell(3, 0), Standing(BlockKind::Silver));
     EXPECT_EQ(doc.Cell(4, 0), Standing(BlockKind::Silver));
-    EXPECT_EQ(doc.m_cells[cell], static_cast<std::int8_t>(0x81)) << "never standing, flag cleared";
+    EXPECT_EQ(cell, static_cast<std::int8_t>(0x81)) << "never standing, flag cleared";
     EXPECT_EQ(doc.CountBlocks(), 6) << "every nonzero byte counts, foreign ones too";
     for (int stage : {2, 4}) {
         doc.m_nStage = stage;
@@ -49,7 +49,7 @@ TEST(CBlockDocTest, SilverIsLiveUntilItsThirdHit) {
     EXPECT_FALSE(doc.IsLiveSilver(6, 2));  // standing whole again is the stage preparation's test
 
     doc.SetCell(7, 2, BlockKind::Gold);
-    doc.m_cells[8 + 2 * kGridColumns] = static_cast<std::int8_t>(0xAE);
+    doc.CellsOf(0)[CellIndex(8, 2)] = static_cast<std::int8_t>(0xAE);
     EXPECT_FALSE(doc.IsLiveSilver(7, 2));
     EXPECT_FALSE(doc.IsLiveSilver(8, 2)) << "the signed value of a foreign byte is below silver";
 }

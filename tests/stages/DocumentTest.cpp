@@ -10,6 +10,7 @@
 
 #include "base/SettingsKeys.h"
 #include "stages/PatternFile.h"
+#include "tests/engine/SetState.h"
 #include "tests/stages/DocumentWorld.h"
 
 namespace {
@@ -41,25 +42,25 @@ TEST_F(DocumentTest, EachSetReadsItsBestScoreAndTheReplacedSetStoresItsOwnFirst)
     EXPECT_EQ(ui.caption, "Zembrovaltine - a.blc");
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.Cell(0, 0), Standing(3)) << "the session restarted on stage 0";
-    EXPECT_EQ(session.highScore, 40000) << "the low 16 bits count, the top one too";
+    EXPECT_EQ(session.State().highScore, 40000) << "the low 16 bits count, the top one too";
     EXPECT_FALSE(settings.Contains(kSection, HighScoreKey(""))) << "nothing was open to store a score for";
 
-    session.highScore = 500;
+    Set(session, &SessionState::highScore, 500);
     ASSERT_TRUE(commands.OpenDocumentFile("/sets/b.blc"));
     EXPECT_EQ(Stored(HighScoreKey("a.blc")), 500);
-    EXPECT_EQ(session.highScore, 0) << "a set without a stored score";
+    EXPECT_EQ(session.State().highScore, 0) << "a set without a stored score";
 
     // A set in the root folder is titled by its name alone.
     files.files["/SYSTEM.BLC"] = PatternWith(3);
     settings.WriteInt(kSection, HighScoreKey("SYSTEM.BLC"), 123);
     ASSERT_TRUE(commands.OpenDocumentFile("/SYSTEM.BLC"));
     EXPECT_EQ(ui.caption, "Zembrovaltine - SYSTEM.BLC");
-    EXPECT_EQ(session.highScore, 123) << "the best score of the set of that name";
+    EXPECT_EQ(session.State().highScore, 123) << "the best score of the set of that name";
 }
 
 TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheSetAsItWasAndAnUnusableOneAnEmptyUntitledSet) {
     OpenAndModifyA();
-    session.highScore = 42;
+    Set(session, &SessionState::highScore, 42);
     EXPECT_FALSE(commands.OpenDocumentFile("/sets/missing.blc"));
     EXPECT_EQ(LastTwo(), "end wait | load failure: ﾌｧｲﾙ /sets/missing.blc が見つかりません。");
     EXPECT_EQ(doc.GetTitle(), "a.blc");
@@ -68,13 +69,13 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheSetAsItWasAndAnUnusableOneA
     EXPECT_EQ(Stored(HighScoreKey("a.blc")), 42) << "the score is stored before the file is tried";
 
     // A file that opens but is no stage set leaves an empty untitled set.
-    session.highScore = 300;
+    Set(session, &SessionState::highScore, 300);
     files.files["/sets/bad.blc"] = std::string(PatternFile::kMagic);  // no 0x0A after it
     EXPECT_FALSE(commands.OpenDocumentFile("/sets/bad.blc"));
     EXPECT_EQ(LastTwo(), "end wait | message: /sets/bad.blc は正しいZembrovaltineパターンファイルではありません (!)");
     EXPECT_EQ(ui.caption, "Zembrovaltine - 無題");
     EXPECT_EQ(Stored(HighScoreKey("a.blc")), 300);
-    EXPECT_EQ(session.highScore, 0) << "the empty set has scored nothing";
+    EXPECT_EQ(session.State().highScore, 0) << "the empty set has scored nothing";
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.CountBlocks(), 0);
     EXPECT_EQ(platform.log.back(), "balls 3") << "a session started on the empty set";
@@ -136,12 +137,12 @@ TEST_F(DocumentTest, SavingASetThatHasNoFileAsksForOneBesideItOrInTheDocumentsFo
 
 TEST_F(DocumentTest, SaveAsStoresTheBestScoreUnderTheOldTitleAndKeepsItForTheNew) {
     OpenAndModifyA();
-    session.highScore = 900;
+    Set(session, &SessionState::highScore, 900);
     ui.saveAsAnswer = "/sets/c.blc";
     ASSERT_TRUE(commands.FileSaveAs());
     EXPECT_EQ(Stored(HighScoreKey("a.blc")), 900) << "raised in this run, stored before the title changed";
     EXPECT_EQ(doc.GetTitle(), "c.blc");
-    EXPECT_EQ(session.highScore, 900);
+    EXPECT_EQ(session.State().highScore, 900);
     EXPECT_FALSE(settings.Contains(kSection, HighScoreKey("c.blc"))) << "written when the set is left";
 }
 
@@ -165,7 +166,7 @@ TEST_F(DocumentTest, AFailedSaveKeepsTheFileAndTheChangesInMemory) {
 
 TEST_F(DocumentTest, ClosingStoresTheScoreAndTheSetBeforeAskingAboutChanges) {
     OpenAndModifyA();
-    session.highScore = 1234;
+    Set(session, &SessionState::highScore, 1234);
     ui.saveAnswer = SaveAnswer::Cancel;
     EXPECT_FALSE(commands.CanCloseFrame());
     EXPECT_EQ(Stored(HighScoreKey("a.blc")), 1234);
@@ -174,15 +175,15 @@ TEST_F(DocumentTest, ClosingStoresTheScoreAndTheSetBeforeAskingAboutChanges) {
     // A new set keeps the old set's best score under the old title and
     // starts from nothing; its own is stored as untitled.
     ui.saveAnswer = SaveAnswer::No;
-    session.highScore = 1300;
+    Set(session, &SessionState::highScore, 1300);
     platform.log.clear();
     ASSERT_TRUE(commands.FileNew());
     EXPECT_EQ(Stored(HighScoreKey("a.blc")), 1300) << "raised since the close was cancelled";
-    EXPECT_EQ(session.highScore, 0);
+    EXPECT_EQ(session.State().highScore, 0);
     EXPECT_NE(std::find(platform.log.begin(), platform.log.end(), "high 0"), platform.log.end())
         << "and the status bar says so";
     EXPECT_FALSE(settings.Contains(kSection, HighScoreKey("無題")));
-    session.highScore = 20;
+    Set(session, &SessionState::highScore, 20);
     EXPECT_TRUE(commands.CanCloseFrame());
     EXPECT_EQ(Stored(HighScoreKey("無題")), 20);
     EXPECT_EQ(Stored(HighScoreKey("a.blc")), 1300);

@@ -18,7 +18,8 @@
 // A document wired to its session, settings, files and user, all faked: the
 // world in which the document and start-up tests open and save sets.
 struct DocumentWorld {
-    DocumentWorld() : session(doc, platform), commands(doc) {
+    DocumentWorld() : session(doc, platform, platform), commands(doc) {
+        platform.Serve(session);
         doc.AttachView(&sessionView);
         doc.AttachServices({&files, &ui, &settings});
     }

@@ -54,7 +54,7 @@ TEST(PatternFileTest, HeaderCheckFollowsTheReader) {
 
 TEST(PatternFileTest, DecodeTakesWhatTheFileHolds) {
     CBlockDoc doc;
-    doc.m_cells.fill(3);
+    std::ranges::fill(doc.AllCells(), 3);
     doc.m_message[0] = 'x';
     doc.DeleteContents();
     PatternFile::Decode(Header(), doc);
@@ -66,8 +66,8 @@ TEST(PatternFileTest, DecodeTakesWhatTheFileHolds) {
     partial.m_message[0] = 'k';
     const std::string sample = SampleFile();
     PatternFile::Decode(sample.substr(0, PatternFile::kBonusOffset + 2), partial);
-    EXPECT_EQ(partial.m_cells[14], 14);
-    EXPECT_EQ(partial.m_cells[1799], 1799 % 15);
+    EXPECT_EQ(partial.AllCells()[14], 14);
+    EXPECT_EQ(partial.AllCells()[1799], 1799 % 15);
     EXPECT_EQ(partial.m_bonusBall[0], 1);
     EXPECT_EQ(partial.m_bonusBall[1], 0);
     EXPECT_EQ(partial.m_bonusBall[2], 9);
@@ -86,7 +86,7 @@ TEST(PatternFileTest, SavingStoresKindsWithoutFlagsAndStandsThemAgain) {
     bytes[PatternFile::kCellsOffset + 2] = '\x11';  // a foreign kind above silver
     bytes[PatternFile::kCellsOffset + 3] = '\xA1';  // a foreign byte with the top bit set
     PatternFile::Decode(bytes, doc);
-    EXPECT_EQ(doc.m_cells[0], 0x2E) << "loaded unchanged";
+    EXPECT_EQ(doc.AllCells()[0], 0x2E) << "loaded unchanged";
 
     const std::string saved = SaveBytes(doc);
     ASSERT_EQ(saved.size(), PatternFile::kFileSize);
@@ -94,10 +94,10 @@ TEST(PatternFileTest, SavingStoresKindsWithoutFlagsAndStandsThemAgain) {
     EXPECT_EQ(saved[PatternFile::kCellsOffset + 1], '\x0E');
     EXPECT_EQ(saved[PatternFile::kCellsOffset + 2], '\x0E');
     EXPECT_EQ(saved[PatternFile::kCellsOffset + 3], '\x81') << "flag cleared, still never standing";
-    EXPECT_EQ(doc.m_cells[0], 0x2E) << "after the save every positive cell stands";
-    EXPECT_EQ(doc.m_cells[5], 5 | BlockAlive);
-    EXPECT_EQ(doc.m_cells[3], static_cast<std::int8_t>(0x81));
-    EXPECT_EQ(doc.m_cells[15], 0);
+    EXPECT_EQ(doc.AllCells()[0], 0x2E) << "after the save every positive cell stands";
+    EXPECT_EQ(doc.AllCells()[5], 5 | BlockAlive);
+    EXPECT_EQ(doc.AllCells()[3], static_cast<std::int8_t>(0x81));
+    EXPECT_EQ(doc.AllCells()[15], 0);
 }
 
 TEST(PatternFileTest, LoadAndSaveReproduceTheFile) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "base/SettingsKeys.h"
+#include "tests/engine/SetState.h"
 #include "tests/stages/DocumentWorld.h"
 
 namespace {
@@ -21,7 +22,7 @@ protected:
 // checked where SIGTERM ends the program; here what is kept and how the copy is named.
 TEST_F(RecoveryCopyTest, TheScoreAndSetAreKeptForASetOrAnUntitledOne) {
     ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
-    session.highScore = 321;
+    Set(session, &SessionState::highScore, 321);
     EXPECT_FALSE(KeepForUnaskedEnd(doc)) << "an unchanged set needs no copy";
     EXPECT_EQ(settings.ReadInt(kSection, HighScoreKey("a.blc"), 0), 321);
     EXPECT_EQ(settings.ReadString(kSection, kPattern), "/sets/a.blc");

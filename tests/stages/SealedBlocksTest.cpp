@@ -10,7 +10,7 @@
 
 namespace {
 void Put(CBlockDoc& doc, int row, int column, int kind) {
-    doc.m_cells[doc.m_nStage * kCellsPerStage + row * kGridColumns + column] = static_cast<std::int8_t>(kind);
+    doc.CellsOf(doc.m_nStage)[CellIndex(column, row)] = static_cast<std::int8_t>(kind);
 }
 
 // Gold around (1..3, 1..3) with a colour block in the middle.

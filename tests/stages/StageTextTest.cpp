@@ -19,9 +19,9 @@ namespace {
 // code, a stray lead byte and an old tail after its zero.
 CBlockDoc OddSet() {
     CBlockDoc doc;
-    for (int i = 0; i < kStageCount * kCellsPerStage; ++i) doc.m_cells[i] = static_cast<std::int8_t>((i * 7) % 15);
+    for (int i = 0; i < kStageCount * kCellsPerStage; ++i) doc.AllCells()[i] = static_cast<std::int8_t>((i * 7) % 15);
     const std::int8_t odd[] = {0x2E, 0x30, 0x21, 0x0F, 0x11, 0x7F, -1, -128, 0x40};
-    for (std::size_t i = 0; i < std::size(odd); ++i) doc.m_cells[i * 191] = odd[i];
+    for (std::size_t i = 0; i < std::size(odd); ++i) doc.AllCells()[i * 191] = odd[i];
     doc.m_bonusBall = {1, 0, 0x05, 0, 0, 0, 0, 0, 0, 0xFF};
     for (int i = 0; i < kReservedSize; ++i) doc.m_reserved[i] = static_cast<std::uint8_t>(i * 9);
     const char message[] =

@@ -8,7 +8,7 @@
 
 #include "stages/CBlockDoc.h"
 #include "stages/PatternFile.h"
-#include "stages/posix/SafeFiles.h"
+#include "base/posix/SafeFiles.h"
 
 namespace {
 std::string Hex(unsigned char byte) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <variant>
 
-#include "stages/posix/SafeFiles.h"
+#include "base/posix/SafeFiles.h"
 
 class CBlockDoc;
 

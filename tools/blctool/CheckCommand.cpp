@@ -49,9 +49,9 @@ struct StageCensus {
 
 StageCensus TakeCensus(const CBlockDoc& doc, int stage) {
     StageCensus census;
-    const auto first = doc.m_cells.begin() + stage * kCellsPerStage;
+    const ConstStageCells cells = doc.CellsOf(stage);
     for (int index = 0; index < kCellsPerStage; ++index) {
-        const signed char cell = first[index];
+        const signed char cell = cells[index];
         const CellAddress address{index / kGridColumns, index % kGridColumns};
         if (cell != 0) ++census.storedBytes;
         if (cell < 0) census.foreign.push_back(address);

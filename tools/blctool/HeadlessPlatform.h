@@ -4,13 +4,13 @@
 
 #pragma once
 
-#include "engine/NullSessionPlatform.h"
+#include "engine/NullSessionHost.h"
 #include "engine/Playfield.h"
 
-// A session platform with no window for play-testing: the clock reads a
+// A host with no window for play-testing: the clock reads a
 // fixed seed (so StartGame seeds the game's generator with it), and the
 // mouse pointer is wherever the player last put it.
-class HeadlessPlatform : public NullSessionPlatform {
+class HeadlessPlatform : public NullSessionHost {
 public:
     explicit HeadlessPlatform(std::uint32_t seed) : seed_(seed) {}
 

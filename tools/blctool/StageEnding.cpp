@@ -33,6 +33,6 @@ std::optional<StageEnding> EndingOf(const StageOutcome& outcome) {
         }
         previous = knockout.tick;
     }
-    std::ranges::sort(ending.cells, {}, [](const CellAddress& cell) { return cell.row * kGridColumns + cell.column; });
+    std::ranges::sort(ending.cells, {}, [](const CellAddress& cell) { return CellIndex(cell.column, cell.row); });
     return ending;
 }

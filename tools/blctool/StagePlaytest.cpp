@@ -4,6 +4,7 @@
 
 #include "tools/blctool/StagePlaytest.h"
 
+#include "engine/BallFlight.h"
 #include "engine/BallStep.h"
 #include "engine/GameSession.h"
 #include "engine/SkilledPlayer.h"
@@ -39,57 +40,51 @@ private:
     bool standing_[kGridRows][kGridColumns]{};
 };
 
-// The session hands the ball step's outcome to its own handling only, and a
-// cleared stage moves the document on to the next one at once; the playtest
-// watches each step through the stepper seam, while the stage is still the
-// one played. One stage plays at a time.
-struct StepWatch {
-    StepOutcome outcome = StepOutcome::BallInPlay;
-    int tick = 0;
-    StandingBlocks* standing = nullptr;
-    std::vector<Knockout>* knockouts = nullptr;
-};
-StepWatch watch;
-
-StepOutcome ObservedStepBall(GameSession& session) {
-    const int blocksBefore = session.blocksLeft;
-    watch.outcome = StepBall(session);
-    if (session.blocksLeft != blocksBefore) watch.standing->RecordFallen(watch.tick, *watch.knockouts);
-    return watch.outcome;
-}
 }  // namespace
 
 StageOutcome PlayStage(CBlockDoc& doc, int stage, const PlaytestOptions& options) {
     HeadlessPlatform platform(options.seed);
-    GameSession session(doc, platform);
-    session.SetBallStepper(&ObservedStepBall);
-    session.speed = options.speed;
-    session.mode = options.demo ? GameMode::Demo : GameMode::Play;
+    GameSession session(doc, platform, platform);
+    SessionState start = session.State();
+    start.speed = options.speed;
+    start.mode = options.demo ? GameMode::Demo : GameMode::Play;
+    session.Restore(start);
     SkilledPlayer player(options.seed);
 
     doc.m_nStage = stage;
     session.StartGame();
     StandingBlocks standing(doc);
     StageOutcome outcome;
-    watch = {StepOutcome::BallInPlay, 0, &standing, &outcome.knockouts};
+    // The session hands the ball step's outcome to its own handling only, and
+    // a cleared stage moves the document on to the next one at once; the
+    // playtest watches each step while the stage is still the one played.
+    StepOutcome stepped = StepOutcome::BallInPlay;
+    session.SetBallStepper([&](BallFlight& flight) {
+        const int blocksBefore = flight.state.blocksLeft;
+        stepped = StepBall(flight);
+        if (flight.state.blocksLeft != blocksBefore) standing.RecordFallen(outcome.ticks, outcome.knockouts);
+        return stepped;
+    });
     while (outcome.ticks < options.maxTicks) {
         // The player launches every served ball at once.
-        if (session.ballState == BallState::Serving) session.LaunchBall();
+        if (session.State().ballState == BallState::Serving) session.LaunchBall();
         platform.PointAt(player.PaddleTargetFor(session));
-        watch.outcome = StepOutcome::BallInPlay;
-        watch.tick = ++outcome.ticks;
+        stepped = StepOutcome::BallInPlay;
+        ++outcome.ticks;
         session.OnGameTick(GameSession::kTimerId);
-        if (watch.outcome == StepOutcome::BallLost) {
+        if (stepped == StepOutcome::BallLost) {
             ++outcome.ballsLost;
-            session.ballsLeft = GameSession::kStartingBalls;  // never game over
+            SessionState endless = session.State();  // never game over
+            endless.ballsLeft = GameSession::kStartingBalls;
+            session.Restore(endless);
         }
-        if (watch.outcome == StepOutcome::StageCleared) {
+        if (stepped == StepOutcome::StageCleared) {
             outcome.cleared = true;
-            outcome.score = session.score;
+            outcome.score = session.State().score;
             return outcome;
         }
     }
-    outcome.score = session.score;
-    outcome.blocksLeft = session.blocksLeft;
+    outcome.score = session.State().score;
+    outcome.blocksLeft = session.State().blocksLeft;
     return outcome;
 }

@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "engine/BallFlight.h"
 #include "engine/BallStep.h"
-#include "engine/GameSession.h"
-#include "engine/NullSessionPlatform.h"
+#include "engine/ClassicRandom.h"
+#include "engine/NullSessionHost.h"
+#include "engine/SessionState.h"
 #include "tools/blctool/TraceScenario.h"
 
 namespace {
@@ -26,7 +28,7 @@ const char* OutcomeName(StepOutcome outcome) {
 
 Grid CurrentGrid(const CBlockDoc& doc) {
     Grid grid;
-    std::copy_n(doc.m_cells.begin() + doc.CurrentStage() * kCellsPerStage, kCellsPerStage, grid.begin());
+    std::ranges::copy(doc.CellsOf(doc.CurrentStage()), grid.begin());
     return grid;
 }
 
@@ -39,45 +41,47 @@ void WriteChangedCells(const Grid& before, const Grid& after, std::ostream& out)
     }
 }
 
-void WriteTick(int tick, const GameSession& session, StepOutcome outcome, std::ostream& out) {
-    out << tick << ' ' << session.paddleX << ' ' << session.ballX << ' ' << session.ballY << ' '
-        << session.ballDX << ' ' << session.ballDY << ' ' << session.score << ' ' << session.highScore << ' '
-        << session.blocksLeft << ' ' << static_cast<int>(session.lastEvent) << ' ' << OutcomeName(outcome);
+void WriteTick(int tick, const SessionState& game, StepOutcome outcome, std::ostream& out) {
+    out << tick << ' ' << game.paddleX << ' ' << game.ballX << ' ' << game.ballY << ' ' << game.ballDX << ' '
+        << game.ballDY << ' ' << game.score << ' ' << game.highScore << ' ' << game.blocksLeft << ' '
+        << static_cast<int>(game.lastEvent) << ' ' << OutcomeName(outcome);
 }
 
-// The session as the scenario describes it, with the ball already flying.
-void SetUp(GameSession& session, const TraceScenario& scenario) {
-    session.mode = scenario.mode;
-    session.speed = scenario.speed;
-    session.Random().Seed(scenario.seed);
-    session.paddleX = scenario.paddleX;
-    session.ballX = scenario.ballX;
-    session.ballY = scenario.ballY;
-    session.ballDX = scenario.ballDX;
-    session.ballDY = scenario.ballDY;
-    session.score = scenario.score;
-    session.highScore = scenario.highScore;
-    session.blocksLeft = scenario.blocksLeft.value_or(CountStandingBreakable(scenario.grid));
-    session.ballState = BallState::InFlight;
+// The game as the scenario describes it, with the ball already flying.
+SessionState ScenarioState(const TraceScenario& scenario) {
+    SessionState state;
+    state.mode = scenario.mode;
+    state.speed = scenario.speed;
+    state.paddleX = scenario.paddleX;
+    state.ballX = scenario.ballX;
+    state.ballY = scenario.ballY;
+    state.ballDX = scenario.ballDX;
+    state.ballDY = scenario.ballDY;
+    state.score = scenario.score;
+    state.highScore = scenario.highScore;
+    state.blocksLeft = scenario.blocksLeft.value_or(CountStandingBreakable(scenario.grid));
+    state.ballState = BallState::InFlight;
+    return state;
 }
 }  // namespace
 
 void WriteTrace(const TraceScenario& scenario, std::ostream& out) {
     CBlockDoc doc;
-    std::copy(scenario.grid.begin(), scenario.grid.end(), doc.m_cells.begin());
-    NullSessionPlatform platform;
-    GameSession session(doc, platform);
-    SetUp(session, scenario);
+    std::ranges::copy(scenario.grid, doc.CellsOf(0).begin());
+    SessionState game = ScenarioState(scenario);
+    ClassicRandom random;
+    random.Seed(scenario.seed);
+    NullSessionHost host;
+    BallFlight flight{game, doc, random, host, host};
 
     int tick = 0;
     for (const int target : scenario.targets) {
         const Grid before = CurrentGrid(doc);
         // A flying ball sees the paddle one unit inside the serving range.
-        const int x = std::clamp(target, Playfield::kFlightPaddleMinX, Playfield::kFlightPaddleMaxX);
-        if (x != session.paddleX) session.MovePaddle(x);
-        const StepOutcome outcome = StepBall(session);
+        game.paddleX = std::clamp(target, Playfield::kFlightPaddleMinX, Playfield::kFlightPaddleMaxX);
+        const StepOutcome outcome = StepBall(flight);
 
-        WriteTick(++tick, session, outcome, out);
+        WriteTick(++tick, game, outcome, out);
         WriteChangedCells(before, CurrentGrid(doc), out);
         out << '\n';
         if (outcome != StepOutcome::BallInPlay) return;

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/qt/CBlockView.h"
+#include "sound/OutputDevices.h"
 
 #include <memory>
 #include <set>
@@ -21,6 +22,7 @@
 #include "engine/DrawGeometry.h"
 #include "stages/CBlockDoc.h"
 #include "tests/base/qt/MessageBoxes.h"
+#include "tests/engine/SetState.h"
 #include "tests/engine/qt/ViewPixels.h"
 
 namespace {
@@ -38,7 +40,7 @@ protected:
     template <typename View = CBlockView>
     void Build(int zoom) {
         settings.WriteInt(Settings::kSection, Settings::kZoom, zoom);
-        view = std::make_unique<View>(doc, settings);
+        view = std::make_unique<View>(doc, settings, NoOutputDevices{});
     }
 
     // Builds the view and carries out its first repaint.
@@ -61,7 +63,7 @@ protected:
     }
 
     void SetByte(int column, int row, int value) {
-        doc.m_cells[doc.m_nStage * kCellsPerStage + row * kGridColumns + column] = static_cast<std::int8_t>(value);
+        doc.CellsOf(doc.m_nStage)[CellIndex(column, row)] = static_cast<std::int8_t>(value);
     }
 
     CBlockDoc doc;
@@ -100,7 +102,7 @@ TEST_F(CBlockViewTest, SilverShowsItsCracks) {
     SetByte(0, 0, 0x2E);
     SetByte(1, 0, 0x2F);
     SetByte(2, 0, 0x30);
-    for (int column = 0; column < 3; ++column) view->DrawCell(column, 0);
+    for (int column = 0; column < 3; ++column) view->Canvas().DrawCell(column, 0);
     const BlockColours& silver = ColoursOfKind(BlockKind::Silver);
     const int y = 16 + 4;  // away from the horizontal crack
 
@@ -123,13 +125,13 @@ TEST_F(CBlockViewTest, KnockedOutBlocksShowOnlyInTheEditorWhichDrawsGridLinesAtT
     BuildAndDraw(2);
     const QRect cell(16 + 3 * 32, 16 + 3 * 16, 32, 16);
     doc.KnockOut(3, 3);
-    view->DrawCell(3, 3);
+    view->Canvas().DrawCell(3, 3);
     EXPECT_TRUE(AllOf(cell, kWhite));
 
     view->RunCommand(ViewCommand::Editor);
     view->RedrawIfInvalidated();
     doc.KnockOut(3, 3);
-    view->DrawCell(3, 3);
+    view->Canvas().DrawCell(3, 3);
     EXPECT_EQ(At(cell.center().x(), cell.center().y()), ColoursOfKind(2).fill);
 
     // An empty cell: grid lines along its top and left edges only.
@@ -146,15 +148,16 @@ TEST_F(CBlockViewTest, KnockedOutBlocksShowOnlyInTheEditorWhichDrawsGridLinesAtT
 TEST_F(CBlockViewTest, ThePaddleErasesOnlyWhatItUncovers) {
     BuildAndDraw(2);
     GameSession& session = view->Session();
-    const int x = session.paddleX = 400;
-    view->MovePaddleSprite(x, x);
+    const int x = 400;
+    Set(session, &SessionState::paddleX, x);
+    view->Canvas().MovePaddleSprite(x, x);
     const QImage before = view->Image();
     const QRect paddle((x - 8) / 2, 272, 40, 6);
 
-    view->MovePaddleSprite(x, x);
+    view->Canvas().MovePaddleSprite(x, x);
     EXPECT_EQ(view->Image(), before);
 
-    view->MovePaddleSprite(x, x + 40);
+    view->Canvas().MovePaddleSprite(x, x + 40);
     EXPECT_TRUE(AllOf(QRect(paddle.left(), paddle.top(), 20, 6), kWhite));
     EXPECT_EQ(view->Image().copy(paddle.translated(20, 0)), before.copy(paddle));
 }
@@ -174,7 +177,7 @@ TEST_F(CBlockViewTest, BoxesCarryTheirIconsAndATimerThatCannotBeSetClosesTheWind
     EXPECT_EQ(seen[1].icon, QMessageBox::Critical);
     EXPECT_EQ(seen[1].text, QStringLiteral("タイマーが使用できませんので終了します"));
     EXPECT_FALSE(view->isVisible());
-    EXPECT_FALSE(view->Session().timerRunning);
+    EXPECT_FALSE(view->Session().State().timerRunning);
 }
 
 TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {
@@ -184,21 +187,21 @@ TEST_F(CBlockViewTest, HeldKeysSteerThePaddleAtEveryTick) {
     view->show();
     doc.RestartAtFirstStage();
     GameSession& session = view->Session();
-    ASSERT_TRUE(session.timerRunning);
-    const int start = session.paddleX;
+    ASSERT_TRUE(session.State().timerRunning);
+    const int start = session.State().paddleX;
 
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QApplication::sendEvent(view.get(), &press);
     QTest::qWait(300);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
     QApplication::sendEvent(view.get(), &release);
-    const int moved = session.paddleX;
+    const int moved = session.State().paddleX;
     EXPECT_GT(moved, start);
     EXPECT_EQ((moved - start) % 12, 0);  // whole steps at speed 1
-    EXPECT_EQ(session.ballX, moved);     // the served ball rides along
+    EXPECT_EQ(session.State().ballX, moved);     // the served ball rides along
 
     QTest::qWait(150);
-    EXPECT_EQ(session.paddleX, moved);
+    EXPECT_EQ(session.State().paddleX, moved);
 }
 
 // The buttons launch and pause the ball, the pointer follows its state, and
@@ -211,26 +214,26 @@ TEST_F(CBlockViewTest, ButtonsPauseTheBallAndAFullRepaintKeepsItInSight) {
     GameSession& session = view->Session();
     EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);  // serving: the play pointer
     QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
-    EXPECT_EQ(session.ballState, BallState::InFlight);
+    EXPECT_EQ(session.State().ballState, BallState::InFlight);
     EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
     QTest::mouseClick(view.get(), Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
-    ASSERT_EQ(session.ballState, BallState::Paused);
+    ASSERT_EQ(session.State().ballState, BallState::Paused);
     EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
-    session.ballX = 500;  // stopped mid-flight, far from the paddle
-    session.ballY = 300;
+    Set(session, &SessionState::ballX, 500);  // stopped mid-flight, far from the paddle
+    Set(session, &SessionState::ballY, 300);
     const Rect square = BallSquare({500, 300}, 3);
     const QRect ball(square.x, square.y, square.width, square.height);
 
-    view->InvalidateView();  // as a zoom change or an uncovered window asks
+    view->Canvas().InvalidateView();  // as a zoom change or an uncovered window asks
     view->RedrawIfInvalidated();
     EXPECT_FALSE(AllOf(ball, kWhite));
 
     // Not while a tick's message box is open: the ball may just have been lost.
-    session.busy = true;
-    view->InvalidateView();
+    Set(session, &SessionState::busy, true);
+    view->Canvas().InvalidateView();
     view->RedrawIfInvalidated();
     EXPECT_TRUE(AllOf(ball, kWhite));
-    session.busy = false;
+    Set(session, &SessionState::busy, false);
     view->RunCommand(ViewCommand::Demo);
     EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
 }
@@ -251,7 +254,7 @@ TEST_F(CBlockViewTest, TheEditorPanelScalesAndNoPaddleIsDrawnOverIt) {
     for (const int zoom : {2, 3, 4}) {
         SCOPED_TRACE(zoom);
         BuildAndDraw(zoom);
-        const int paddleX = view->Session().paddleX;
+        const int paddleX = view->Session().State().paddleX;
         const Rect place = PaddleMove(paddleX, paddleX, ZoomLevel::For(zoom)).picture;
         const QRect paddle(place.x, place.y, place.width, place.height);
         const QImage playing = view->Image().copy(paddle);

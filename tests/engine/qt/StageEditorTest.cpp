@@ -18,8 +18,10 @@
 #include "base/MemorySettingsStore.h"
 #include "engine/BlockColours.h"
 #include "engine/qt/CBlockView.h"
+#include "sound/OutputDevices.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
+#include "tests/engine/SetState.h"
 #include "tests/engine/qt/ViewPixels.h"
 #include "tests/stages/DocumentWorld.h"
 
@@ -32,7 +34,7 @@ QPoint CellCentre(int column, int row) { return {16 + 32 * column + 16, 16 + 16 
 class StageEditorTest : public ::testing::Test {
 protected:
     StageEditorTest() {
-        view = std::make_unique<CBlockView>(doc, settings);  // zoom 2 by default
+        view = std::make_unique<CBlockView>(doc, settings, NoOutputDevices{});  // zoom 2 by default
         view->RunCommand(ViewCommand::Editor);
         view->RedrawIfInvalidated();
     }
@@ -84,13 +86,13 @@ TEST_F(StageEditorTest, APaletteEntryBecomesTheButtonsKindWithoutPainting) {
     Press(kind7);
     Move(CellCentre(0, 0));
     Release(CellCentre(0, 0));
-    EXPECT_EQ(view->leftKind, 7);
+    EXPECT_EQ(view->Editor().LeftKind(), 7);
     EXPECT_EQ(At(leftSample), ColoursOfKind(7).fill);
     EXPECT_EQ(doc.CountBlocks(), 0) << "no drag started";
     EXPECT_FALSE(doc.IsModified());
 
     Press(kind7 + QPoint(64, 16), Qt::RightButton);  // kind 14, silver
-    EXPECT_EQ(view->rightKind, 14);
+    EXPECT_EQ(view->Editor().RightKind(), 14);
     EXPECT_EQ(At({146 + 16, 264 + 8}), ColoursOfKind(BlockKind::Silver).fill);
     Press(CellCentre(4, 4));
     EXPECT_EQ(doc.Cell(4, 4), Standing(7));
@@ -149,7 +151,7 @@ TEST_F(StageEditorTest, PressesOnTheWallsOrBesideThePaletteDoNothing) {
         Move(CellCentre(3, 3));
         Release(CellCentre(3, 3));
         EXPECT_EQ(doc.CountBlocks(), 0);
-        EXPECT_EQ(view->leftKind, 1);
+        EXPECT_EQ(view->Editor().LeftKind(), 1);
     }
     EXPECT_FALSE(doc.IsModified());
     Press({16, 16});  // the first pixel of the grid, with the initial kind
@@ -159,15 +161,15 @@ TEST_F(StageEditorTest, PressesOnTheWallsOrBesideThePaletteDoNothing) {
 
 TEST_F(StageEditorTest, ClearingAStageLeavesTheOtherNine) {
     for (int stage = 0; stage < kStageCount; ++stage) {
-        doc.m_cells[stage * kCellsPerStage + 16] = Standing(stage + 1);
+        doc.CellsOf(stage)[16] = Standing(stage + 1);
         doc.m_bonusBall[stage] = 1;
     }
-    for (int step = 0; step < 4; ++step) view->OnNextStage();
+    for (int step = 0; step < 4; ++step) view->Editor().NextStage();
     ASSERT_EQ(doc.CurrentStage(), 4);  // the fifth stage
     view->RedrawIfInvalidated();
     ASSERT_EQ(FillAt(1, 1), ColoursOfKind(5).fill);
 
-    view->OnDeleteStage();
+    view->Editor().DeleteStage();
     view->RedrawIfInvalidated();
     EXPECT_EQ(doc.CountBlocks(), 0);
     EXPECT_EQ(doc.m_bonusBall[4], 0);
@@ -175,63 +177,63 @@ TEST_F(StageEditorTest, ClearingAStageLeavesTheOtherNine) {
     EXPECT_TRUE(doc.IsModified());
     for (int stage = 0; stage < kStageCount; ++stage) {
         if (stage == 4) continue;
-        EXPECT_EQ(doc.m_cells[stage * kCellsPerStage + 16], Standing(stage + 1)) << stage;
+        EXPECT_EQ(doc.CellsOf(stage)[16], Standing(stage + 1)) << stage;
         EXPECT_EQ(doc.m_bonusBall[stage], 1) << stage;
     }
 }
 
 // The bounds of the stage commands are pressed as keys in the main window's test.
 TEST_F(StageEditorTest, NextStageInPlayRestartsTheGameAndStopsAtTheLast) {
-    for (int stage = 0; stage < kStageCount; ++stage) doc.m_cells[stage * kCellsPerStage] = 5;
+    for (int stage = 0; stage < kStageCount; ++stage) doc.CellsOf(stage)[0] = 5;
     view->RunCommand(ViewCommand::Play);
     GameSession& session = view->Session();
-    session.score = 120;
-    session.ballsLeft = 1;
-    session.ballState = BallState::InFlight;
-    view->OnNextStage();
+    Set(session, &SessionState::score, 120);
+    Set(session, &SessionState::ballsLeft, 1);
+    Set(session, &SessionState::ballState, BallState::InFlight);
+    view->Editor().NextStage();
     EXPECT_EQ(doc.CurrentStage(), 1);
-    EXPECT_EQ(session.score, 0);
-    EXPECT_EQ(session.ballsLeft, 3);
-    EXPECT_EQ(session.ballState, BallState::Serving);
-    EXPECT_EQ(session.mode, GameMode::Play);
+    EXPECT_EQ(session.State().score, 0);
+    EXPECT_EQ(session.State().ballsLeft, 3);
+    EXPECT_EQ(session.State().ballState, BallState::Serving);
+    EXPECT_EQ(session.State().mode, GameMode::Play);
 
     doc.m_nStage = 9;
-    view->OnNextStage();
+    view->Editor().NextStage();
     EXPECT_EQ(doc.CurrentStage(), 9) << "the view refuses a step past the end itself";
 }
 
 TEST_F(StageEditorTest, UndoTakesBackAWholeDragAndRedoPaintsItAgain) {
     doc.SetCell(14, 11, 2);  // a stage to play on later
-    EXPECT_FALSE(view->IsEditorCommandEnabled(CommandId::EditUndo));
+    EXPECT_FALSE(view->Editor().IsCommandEnabled(CommandId::EditUndo));
     Stroke({CellCentre(0, 2), CellCentre(1, 2), CellCentre(2, 2), CellCentre(3, 2)});
     ASSERT_EQ(Kinds(3), "000000000000000/000000000000000/111100000000000");
-    ASSERT_TRUE(view->IsEditorCommandEnabled(CommandId::EditUndo));
+    ASSERT_TRUE(view->Editor().IsCommandEnabled(CommandId::EditUndo));
 
-    view->Undo();
+    view->Editor().Undo();
     view->RedrawIfInvalidated();
     EXPECT_EQ(Kinds(3), "000000000000000/000000000000000/000000000000000");
     for (int column = 0; column < 4; ++column) EXPECT_EQ(FillAt(column, 2), kWhite) << column;
     EXPECT_TRUE(doc.IsModified()) << "the file still differs from the set";
-    EXPECT_FALSE(view->IsEditorCommandEnabled(CommandId::EditUndo));
-    EXPECT_TRUE(view->IsEditorCommandEnabled(CommandId::EditRedo));
+    EXPECT_FALSE(view->Editor().IsCommandEnabled(CommandId::EditUndo));
+    EXPECT_TRUE(view->Editor().IsCommandEnabled(CommandId::EditRedo));
 
-    view->Redo();
+    view->Editor().Redo();
     view->RedrawIfInvalidated();
     EXPECT_EQ(Kinds(3), "000000000000000/000000000000000/111100000000000");
     for (int column = 0; column < 4; ++column) EXPECT_EQ(FillAt(column, 2), ColoursOfKind(1).fill) << column;
 
-    view->Undo();
+    view->Editor().Undo();
     Stroke({CellCentre(9, 0)});
-    EXPECT_FALSE(view->IsEditorCommandEnabled(CommandId::EditRedo)) << "a new stroke drops the redo step";
-    view->Redo();
+    EXPECT_FALSE(view->Editor().IsCommandEnabled(CommandId::EditRedo)) << "a new stroke drops the redo step";
+    view->Editor().Redo();
     EXPECT_EQ(Kinds(3), "000000000100000/000000000000000/000000000000000");
-    view->Undo();
+    view->Editor().Undo();
     EXPECT_EQ(doc.CountBlocks(), 1);
 
     view->RunCommand(ViewCommand::Play);
     Stroke({CellCentre(9, 0)});
-    EXPECT_FALSE(view->IsEditorCommandEnabled(CommandId::EditRedo)) << "only in the editor";
-    view->Redo();
+    EXPECT_FALSE(view->Editor().IsCommandEnabled(CommandId::EditRedo)) << "only in the editor";
+    view->Editor().Redo();
     EXPECT_EQ(doc.CountBlocks(), 1);
 }
 
@@ -239,26 +241,26 @@ TEST_F(StageEditorTest, BonusMessageAndClearingAreUndoneOnTheirOwnStage) {
     doc.SetMessage(*Utf8ToCp932("おめでとう"));
     doc.SetModifiedFlag(false);
     Stroke({CellCentre(3, 3)});
-    view->OnNextStage();
-    view->OnBonusBall();
-    EXPECT_TRUE(view->IsEditorCommandChecked(CommandId::BonusBall));
+    view->Editor().NextStage();
+    view->Editor().BonusBall();
+    EXPECT_TRUE(view->Editor().IsCommandChecked(CommandId::BonusBall));
 
     // The dialog shows the current text in the option dialogs' test.
     const auto answer = [](std::optional<std::string> reply) {
         return [reply](const std::string&, QWidget*) { return reply; };
     };
-    EXPECT_FALSE(view->OnAllClearMessage(answer(std::nullopt)));
-    EXPECT_TRUE(view->OnAllClearMessage(answer("全面クリア!")));
+    EXPECT_FALSE(view->Editor().AllClearMessage(answer(std::nullopt), view.get()));
+    EXPECT_TRUE(view->Editor().AllClearMessage(answer("全面クリア!"), view.get()));
     EXPECT_EQ(Cp932ToUtf8(doc.MessageText()), "全面クリア!");
 
-    view->Undo();
+    view->Editor().Undo();
     EXPECT_EQ(Cp932ToUtf8(doc.MessageText()), "おめでとう");
-    view->Undo();
+    view->Editor().Undo();
     EXPECT_FALSE(doc.BonusBall());
-    view->Undo();
+    view->Editor().Undo();
     EXPECT_EQ(doc.CurrentStage(), 0) << "the stroke is taken back where it was painted";
     EXPECT_EQ(doc.CountBlocks(), 0);
-    view->Redo();
+    view->Editor().Redo();
     EXPECT_EQ(doc.Cell(3, 3), Standing(1));
 }
 
@@ -270,17 +272,17 @@ TEST_F(StageEditorTest, PaintingEnablesSaveAndANewSetEmptiesTheHistory) {
     files.files["/sets/a.blc"] = PatternWith(3);
     ASSERT_TRUE(commands.OpenDocumentFile("/sets/a.blc"));
     for (const int command : {CommandId::FileSave, CommandId::FileSaveAs})
-        EXPECT_FALSE(view->IsEditorCommandEnabled(command)) << command;
+        EXPECT_FALSE(view->Editor().IsCommandEnabled(command)) << command;
 
     Stroke({CellCentre(1, 0), CellCentre(2, 0)});
     for (const int command : {CommandId::FileSave, CommandId::FileSaveAs})
-        EXPECT_TRUE(view->IsEditorCommandEnabled(command)) << command;
+        EXPECT_TRUE(view->Editor().IsCommandEnabled(command)) << command;
     // Saving itself, and the rule outside the editor, are the document's and the rules' tests.
 
-    ASSERT_TRUE(view->IsEditorCommandEnabled(CommandId::EditUndo));
+    ASSERT_TRUE(view->Editor().IsCommandEnabled(CommandId::EditUndo));
     ui.saveAnswer = SaveAnswer::No;
-    ASSERT_TRUE(view->IsEditorCommandEnabled(CommandId::FileNew));
+    ASSERT_TRUE(view->Editor().IsCommandEnabled(CommandId::FileNew));
     ASSERT_TRUE(commands.FileNew());
-    EXPECT_FALSE(view->IsEditorCommandEnabled(CommandId::EditUndo));
-    EXPECT_EQ(view->EditHistory().count(), 0);
+    EXPECT_FALSE(view->Editor().IsCommandEnabled(CommandId::EditUndo));
+    EXPECT_EQ(view->Editor().History().count(), 0);
 }

@@ -64,7 +64,7 @@ TEST_F(CBlockAppTest, ASetFromTheCommandLineIsRememberedWhenTheWindowCloses) {
     QDir::setCurrent(previous);
     ASSERT_TRUE(started);
 
-    SessionOf(*app).highScore = 640;
+    SessionOf(*app).SetHighScore(640);
     app->Doc().SetModifiedFlag();
     ui.saveAnswer = SaveAnswer::Cancel;
     EXPECT_FALSE(app->MainWindow()->close());
@@ -78,7 +78,7 @@ TEST_F(CBlockAppTest, ASetFromTheCommandLineIsRememberedWhenTheWindowCloses) {
     auto next = Start();
     ASSERT_TRUE(started);
     EXPECT_EQ(next->Doc().GetPathName(), set.toStdString());
-    EXPECT_EQ(SessionOf(*next).highScore, 640);
+    EXPECT_EQ(SessionOf(*next).State().highScore, 640);
 }
 
 // A box of the start-up whose loop a signal meets: without the program's own

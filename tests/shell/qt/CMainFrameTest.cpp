@@ -21,6 +21,7 @@
 #include "shell/qt/CommandTable.h"
 #include "shell/qt/GameStatusBar.h"
 #include "tests/base/qt/MessageBoxes.h"
+#include "tests/engine/SetState.h"
 #include "tests/shell/qt/StartedApp.h"
 
 namespace {
@@ -72,9 +73,9 @@ TEST_F(CMainFrameTest, DisabledCommandsDoNothingFromTheirKeysOrButtons) {
     EXPECT_TRUE(app->Doc().IsModified());
     EXPECT_TRUE(ui.log.empty()) << "nothing written, not even the wait cursor";
 
-    Session().score = 120;
+    Set(Session(), &SessionState::score, 120);
     Press(Qt::Key_B);  // already on the first stage: no new game either
-    EXPECT_EQ(Session().score, 120);
+    EXPECT_EQ(Session().State().score, 120);
     Press(Qt::Key_F);
     Press(Qt::Key_F);
     Press(Qt::Key_B);
@@ -84,16 +85,16 @@ TEST_F(CMainFrameTest, DisabledCommandsDoNothingFromTheirKeysOrButtons) {
     EXPECT_EQ(app->Doc().CurrentStage(), 9);
 
     ClickButton(CommandId::SpeedTurbo);
-    EXPECT_EQ(Session().speed, 3);
+    EXPECT_EQ(Session().State().speed, 3);
     EXPECT_EQ(settings.ReadInt(kSection, kSpeed, -1), 3);
     EXPECT_TRUE(frame.Commands().Action(CommandId::SpeedTurbo)->isChecked());
     Press(Qt::Key_E);
-    ASSERT_EQ(Session().mode, GameMode::Editor);
+    ASSERT_EQ(Session().State().mode, GameMode::Editor);
     ClickButton(CommandId::SpeedSlow);  // the speed buttons are for play
-    EXPECT_EQ(Session().speed, 3);
+    EXPECT_EQ(Session().State().speed, 3);
     EXPECT_EQ(settings.ReadInt(kSection, kSpeed, -1), 3);
     Press(Qt::Key_Escape, Qt::NoModifier);  // no pause in the editor
-    EXPECT_NE(Session().ballState, BallState::Paused);
+    EXPECT_NE(Session().State().ballState, BallState::Paused);
     EXPECT_FALSE(frame.Commands().Run(CommandId::ControlDialog));
 
     Press(Qt::Key_S);
@@ -152,12 +153,12 @@ TEST_F(CMainFrameTest, TheWindowIsMadeAtItsStoredPlaceAndFittedSize) {
 TEST_F(CMainFrameTest, AnotherProgramTakingTheFocusPausesABallInFlight) {
     CMainFrame& frame = StartFrame();
     Press(Qt::Key_Space, Qt::NoModifier);
-    ASSERT_EQ(Session().ballState, BallState::InFlight);
+    ASSERT_EQ(Session().State().ballState, BallState::InFlight);
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-    EXPECT_EQ(Session().ballState, BallState::Paused);
+    EXPECT_EQ(Session().State().ballState, BallState::Paused);
     EXPECT_TRUE(frame.Commands().Action(CommandId::Pause)->isChecked());
     Press(Qt::Key_Escape, Qt::NoModifier);
-    EXPECT_EQ(Session().ballState, BallState::InFlight) << "Esc goes on";
+    EXPECT_EQ(Session().State().ballState, BallState::InFlight) << "Esc goes on";
 }
 
 TEST_F(CMainFrameTest, TheZoomCommandRefitsTheWindowOnOkAndWritesNothingOnCancel) {
@@ -244,7 +245,7 @@ TEST_F(CMainFrameTest, TheSoundCommandOpensTheSoundDialogAndItsOkStoresTheSwitch
     });
     frame.Commands().Action(CommandId::SoundDialog)->trigger();
     EXPECT_EQ(title, "サウンド");
-    EXPECT_TRUE(Session().effectsEnabled);
+    EXPECT_TRUE(Session().State().effectsEnabled);
     EXPECT_EQ(settings.ReadInt(kSection, kSound, -1), kSoundEffectsBit);
 }
 }  // namespace

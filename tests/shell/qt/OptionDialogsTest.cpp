@@ -25,6 +25,7 @@
 #include "base/qt/DialogFrame.h"
 #include "base/qt/MessageBox.h"
 #include "engine/qt/CBlockView.h"
+#include "sound/OutputDevices.h"
 #include "shell/qt/AboutBox.h"
 #include "shell/qt/CControlDlg.h"
 #include "shell/qt/CMessageDlg.h"
@@ -59,12 +60,12 @@ TEST_F(OptionDialogsTest, CancelChangesNothingAndOkStoresTheSpeedAndTheControl) 
     // Cancel in the Zoom dialog is the main window's test.
     WhenDialogOpens([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     EXPECT_EQ(AskAllClearMessage("old", nullptr), std::nullopt);
-    EXPECT_EQ(session.speed, 1);
-    EXPECT_FALSE(session.keyboardControl);
-    EXPECT_FALSE(session.hideCursor);
+    EXPECT_EQ(session.State().speed, 1);
+    EXPECT_FALSE(session.State().keyboardControl);
+    EXPECT_FALSE(session.State().hideCursor);
     EXPECT_TRUE(settings.Values().empty());
 
-    session.speed = 3;  // as after the turbo toolbar button
+    Set(session, &SessionState::speed, 3);  // as after the turbo toolbar button
     WhenDialogOpens([](QWidget& dialog) {
         EXPECT_TRUE(Button(dialog, 123).isChecked());
         EXPECT_EQ(Button(dialog, 120).text(), "遅い(&S)");
@@ -72,7 +73,7 @@ TEST_F(OptionDialogsTest, CancelChangesNothingAndOkStoresTheSpeedAndTheControl) 
         Button(dialog, 1).click();
     });
     RunSpeedCommand(session, settings, nullptr);
-    EXPECT_EQ(session.speed, 0);
+    EXPECT_EQ(session.State().speed, 0);
     EXPECT_EQ(settings.ReadInt(kSection, kSpeed, -1), 0);
     WhenDialogOpens([](QWidget& dialog) {
         EXPECT_TRUE(Button(dialog, 135).isChecked());  // mouse, as the session starts
@@ -80,7 +81,7 @@ TEST_F(OptionDialogsTest, CancelChangesNothingAndOkStoresTheSpeedAndTheControl) 
         for (const int id : {136, 113, 1}) Button(dialog, id).click();
     });
     RunControlCommand(session, settings, nullptr);
-    EXPECT_TRUE(session.keyboardControl && session.hideCursor);
+    EXPECT_TRUE(session.State().keyboardControl && session.State().hideCursor);
     EXPECT_EQ(settings.ReadString(kSection, kUse), "Keyboard");
     EXPECT_EQ(settings.ReadString(kSection, kHideCursor), "On");
 }
@@ -156,7 +157,7 @@ TEST_F(MessageDialogTest, ALongerTextIsRefusedAndTheDialogStaysOpen) {
 TEST_F(MessageDialogTest, TheEditorCommandStoresShiftJisInTheDocument) {
     CBlockDoc doc;
     MemorySettingsStore settings;
-    CBlockView view(doc, settings);
+    CBlockView view(doc, settings, NoOutputDevices{});
     view.RunCommand(ViewCommand::Editor);
     doc.SetMessage("\x91\x53\x95\x94");  // 全部
     WhenDialogOpens([](QWidget& dialog) {
@@ -166,7 +167,7 @@ TEST_F(MessageDialogTest, TheEditorCommandStoresShiftJisInTheDocument) {
         QTest::keyClicks(edit, "!");
         Button(dialog, 1).click();
     });
-    ASSERT_TRUE(view.OnAllClearMessage(AskAllClearMessage));
+    ASSERT_TRUE(view.Editor().AllClearMessage(AskAllClearMessage, &view));
     EXPECT_EQ(doc.MessageText(), "\x91\x53\x95\x94\r\n!");
 }
 

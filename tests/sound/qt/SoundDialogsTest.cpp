@@ -32,6 +32,7 @@
 #include "sound/qt/SoundCommands.h"
 #include "stages/CBlockDoc.h"
 #include "tests/base/qt/MessageBoxes.h"
+#include "tests/engine/SetState.h"
 #include "tests/sound/SoundFakes.h"
 
 using ::testing::ElementsAre;
@@ -63,8 +64,8 @@ protected:
 };
 
 TEST_F(SoundCommandTest, CancelStillStartsTheScenesMusicOverWhenMusicIsOn) {
-    session.mode = GameMode::Demo;
-    session.musicEnabled = true;
+    Set(session, &SessionState::mode, GameMode::Demo);
+    Set(session, &SessionState::musicEnabled, true);
     sound.CheckMusicFiles();
     sound.PlayMusic(MusicScene::Demo);
     log.clear();
@@ -77,22 +78,22 @@ TEST_F(SoundCommandTest, CancelStillStartsTheScenesMusicOverWhenMusicIsOn) {
 }
 
 TEST_F(SoundCommandTest, TickingMusicWithoutAMidiDeviceStoresItAndPlaysNothingInTheEditor) {
-    session.mode = GameMode::Editor;
+    Set(session, &SessionState::mode, GameMode::Editor);
     Run([](QWidget& dialog) {
         EXPECT_FALSE(Button(dialog, 147).isEnabled());
         Button(dialog, 144).click();
         EXPECT_TRUE(Button(dialog, 147).isEnabled());
         Button(dialog, 1).click();
     });
-    EXPECT_TRUE(session.musicEnabled);
-    EXPECT_FALSE(session.effectsEnabled);
+    EXPECT_TRUE(session.State().musicEnabled);
+    EXPECT_FALSE(session.State().effectsEnabled);
     EXPECT_EQ(settings.ReadInt(kSection, kSound, -1), kSoundMusicBit);
     EXPECT_EQ(settings.ReadString(kSection, kEffectKeys[0], ""), "/opt/zembro/TOPPADL.WAV");
     EXPECT_THAT(log, IsEmpty());
 }
 
 TEST_F(SoundCommandTest, TheEffectsButtonNeedsAWaveOutput) {
-    session.effectsEnabled = true;
+    Set(session, &SessionState::effectsEnabled, true);
     Run(
         [](QWidget& dialog) {
             EXPECT_FALSE(Button(dialog, 148).isEnabled());
@@ -111,7 +112,7 @@ TEST_F(SoundCommandTest, TheEffectsButtonNeedsAWaveOutput) {
 }
 
 TEST_F(SoundCommandTest, TheEventsChosenGoToTheTableAndCancelThenReadsClose) {
-    session.effectsEnabled = true;
+    Set(session, &SessionState::effectsEnabled, true);
     QTemporaryDir dir;
     MakeFile(dir.filePath("BOOM.WAV"));
     effects.SetPath(SoundEvent::PaddleTop, "");

@@ -18,6 +18,7 @@
 
 #include "base/CommandIds.h"
 #include "shell/qt/CommandTable.h"
+#include "sound/SoundCues.h"
 #include "sound/SoundWorkLog.h"
 #include "sound/qt/FluidSynthMusicDevice.h"
 #include "sound/qt/SoundOutputProbe.h"
@@ -55,7 +56,7 @@ TEST_F(SoundStartupTest, NoSoundWorkRunsOnTheInterfaceThread) {
         return count;
     };
     EXPECT_TRUE(QTest::qWaitFor([&] { return decoded() == 6; }, 10000));
-    app->MainWindow()->View()->PlayEffect(SoundEvent::Frame);
+    app->MainWindow()->View()->Session().Sound().PlayEffect(SoundEvent::Frame);
     QTest::qWait(50);
     EXPECT_THAT(WorkOn(interface), testing::IsEmpty()) << "after the first window";
 }

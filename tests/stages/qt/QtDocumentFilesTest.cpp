@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 
 #include "stages/DocumentTexts.h"
-#include "stages/posix/SafeFiles.h"
+#include "base/posix/SafeFiles.h"
 #include "tests/stages/qt/ChildProcess.h"
 
 #include <fcntl.h>

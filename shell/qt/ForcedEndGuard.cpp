@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/qt/SessionEndGuard.h"
+#include "shell/qt/ForcedEndGuard.h"
 
 #include <cstdio>
 #include <vector>
@@ -23,7 +23,7 @@
 #include "stages/DocumentCommands.h"
 #include "stages/DocumentUi.h"
 #include "stages/RecoveryCopy.h"
-#include "stages/posix/SafeFiles.h"
+#include "base/posix/SafeFiles.h"
 
 namespace {
 constexpr const char* kNotesName = "pending.txt";
@@ -48,22 +48,22 @@ std::string Stamp() {
 }
 }  // namespace
 
-SessionEndGuard::SessionEndGuard(CBlockDoc& doc, DocumentCommands& commands, QWidget& window, DocumentUi& ui,
+ForcedEndGuard::ForcedEndGuard(CBlockDoc& doc, DocumentCommands& commands, QWidget& window, DocumentUi& ui,
                                  Places places)
     : doc_(&doc), commands_(&commands), window_(&window), ui_(&ui), places_(std::move(places)) {
     if (places_.folder.isEmpty()) places_.folder = DefaultFolder();
     if (places_.spareFolder.isEmpty()) places_.spareFolder = QDir::tempPath();
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, &SessionEndGuard::OnCommitDataRequest,
+        connect(app, &QGuiApplication::commitDataRequest, this, &ForcedEndGuard::OnCommitDataRequest,
                 Qt::DirectConnection);
 }
 
-void SessionEndGuard::ReportRecoveryCopies() {
+void ForcedEndGuard::ReportRecoveryCopies() {
     const std::string notice = RecoveryNotice(TakeNotes(NotesPath()) + TakeNotes(SpareNotesPath()));
     if (!notice.empty()) ui_->ShowMessage(notice, MessageIcon::Information);
 }
 
-void SessionEndGuard::CloseWithoutQuestions() {
+void ForcedEndGuard::CloseWithoutQuestions() {
     KeepEverything();
     // The program ends now whether or not the changes could be kept (what
     // was lost has been said), so the close box's path asks nothing; it
@@ -74,19 +74,19 @@ void SessionEndGuard::CloseWithoutQuestions() {
     QCoreApplication::exit(0);
 }
 
-bool SessionEndGuard::CommitData(bool mayAskTheUser) {
+bool ForcedEndGuard::CommitData(bool mayAskTheUser) {
     if (mayAskTheUser) return commands_->CanCloseFrame();
     KeepEverything();
     return true;
 }
 
-void SessionEndGuard::OnCommitDataRequest(QSessionManager& manager) {
+void ForcedEndGuard::OnCommitDataRequest(QSessionManager& manager) {
     const bool mayAsk = manager.allowsInteraction();
     if (!CommitData(mayAsk)) manager.cancel();
     if (mayAsk) manager.release();
 }
 
-void SessionEndGuard::KeepEverything() {
+void ForcedEndGuard::KeepEverything() {
     const std::optional<RecoveryCopy> copy = KeepForUnaskedEnd(*doc_);
     if (!copy) return;
     const std::string path = WriteCopy(copy->fileName, copy->bytes);
@@ -101,7 +101,7 @@ void SessionEndGuard::KeepEverything() {
     Note(RecoveryNotes::Kept(path));
 }
 
-std::string SessionEndGuard::WriteCopy(const std::string& setName, const std::string& bytes) const {
+std::string ForcedEndGuard::WriteCopy(const std::string& setName, const std::string& bytes) const {
     std::vector<std::string> folders;
     if (QDir().mkpath(places_.folder)) folders.push_back(places_.folder.toStdString());
     // Beside the set, under a name of its own, when the copies' folder fails.
@@ -120,13 +120,13 @@ std::string SessionEndGuard::WriteCopy(const std::string& setName, const std::st
     return {};
 }
 
-void SessionEndGuard::Note(const std::string& line) const {
+void ForcedEndGuard::Note(const std::string& line) const {
     if (SafeFiles::AppendLine(NotesPath(), line).file.status == FileWriteResult::Status::Written) return;
     SafeFiles::AppendLine(SpareNotesPath(), line);
 }
 
-std::string SessionEndGuard::NotesPath() const { return places_.folder.toStdString() + '/' + kNotesName; }
+std::string ForcedEndGuard::NotesPath() const { return places_.folder.toStdString() + '/' + kNotesName; }
 
-std::string SessionEndGuard::SpareNotesPath() const {
+std::string ForcedEndGuard::SpareNotesPath() const {
     return places_.spareFolder.toStdString() + "/zembrovaltine-recovery-" + std::to_string(::getuid()) + ".txt";
 }

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/qt/SessionEndGuard.h"
+#include "shell/qt/ForcedEndGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -37,9 +37,9 @@ void Write(const QString& path, const std::string& bytes) {
 }
 
 // The sets are read through the fake; the copies land in a real folder.
-class SessionEndGuardTest : public ::testing::Test, public DocumentWorld {
+class ForcedEndGuardTest : public ::testing::Test, public DocumentWorld {
 protected:
-    SessionEndGuardTest() {
+    ForcedEndGuardTest() {
         QDir(dir.path()).mkpath("sets");
         QDir(dir.path()).mkpath("other");
         QDir(dir.path()).mkpath("spare");
@@ -68,18 +68,18 @@ protected:
     }
     std::string NextStartNotice() {
         ui.log.clear();
-        SessionEndGuard(doc, commands, window, ui, places).ReportRecoveryCopies();
+        ForcedEndGuard(doc, commands, window, ui, places).ReportRecoveryCopies();
         return ui.log.empty() ? "(none)" : ui.log.back();
     }
 
     QTemporaryDir dir;
-    SessionEndGuard::Places places{dir.filePath("recovery"), dir.filePath("spare")};
+    ForcedEndGuard::Places places{dir.filePath("recovery"), dir.filePath("spare")};
     QWidget window;
 };
 
 constexpr std::string_view kKept = "message: 前回の終了時に保存されていなかった変更を次のﾌｧｲﾙに残しました。\n";
 
-TEST_F(SessionEndGuardTest, EveryEndKeepsACopyOfItsOwnNeverOverAnExistingFileOrThroughALink) {
+TEST_F(ForcedEndGuardTest, EveryEndKeepsACopyOfItsOwnNeverOverAnExistingFileOrThroughALink) {
     // Links planted where the copy of "a.blc" could go: under its own name,
     // and under the stamped names of the next seconds.
     const QString victim = dir.filePath("victim.txt");
@@ -92,7 +92,7 @@ TEST_F(SessionEndGuardTest, EveryEndKeepsACopyOfItsOwnNeverOverAnExistingFileOrT
 
     std::vector<std::string> expected;
     {
-        SessionEndGuard guard(doc, commands, window, ui, places);
+        ForcedEndGuard guard(doc, commands, window, ui, places);
         expected.push_back(Modify());
         guard.CloseWithoutQuestions();
         // The guard asked every event loop to end, and the next one would end
@@ -123,14 +123,14 @@ TEST_F(SessionEndGuardTest, EveryEndKeepsACopyOfItsOwnNeverOverAnExistingFileOrT
     Open(copies[0]);
     const std::string copyBytes = Read(copies[0]);
     Modify();
-    SessionEndGuard(doc, commands, window, ui, places).CommitData(false);
+    ForcedEndGuard(doc, commands, window, ui, places).CommitData(false);
     EXPECT_EQ(Read(copies[0]), copyBytes);
     EXPECT_EQ(CopiesIn(dir.filePath("recovery")).size(), 3);
 }
 
-TEST_F(SessionEndGuardTest, ACopyTheFolderRefusesGoesBesideTheSetAndChangesKeptNowhereStayModified) {
+TEST_F(ForcedEndGuardTest, ACopyTheFolderRefusesGoesBesideTheSetAndChangesKeptNowhereStayModified) {
     Write(places.folder, "a file where the folder should be");
-    SessionEndGuard guard(doc, commands, window, ui, places);
+    ForcedEndGuard guard(doc, commands, window, ui, places);
     const std::string expected = Modify();
     EXPECT_TRUE(guard.CommitData(false));
     EXPECT_FALSE(doc.IsModified());
@@ -160,14 +160,14 @@ mode_t ModeOf(const QString& path) {
 
 // At the first end without questions the copies' folder is made; the copy
 // and the notes in it are the user's alone.
-TEST_F(SessionEndGuardTest, AnEndingSessionAsksWhenItMayAndTheFirstCopyMakesItsFolder) {
-    SessionEndGuard guard(doc, commands, window, ui, places);
+TEST_F(ForcedEndGuardTest, AnEndingSessionAsksWhenItMayAndTheFirstCopyMakesItsFolder) {
+    ForcedEndGuard guard(doc, commands, window, ui, places);
     Modify();
     ui.saveAnswer = SaveAnswer::Cancel;
-    EXPECT_FALSE(guard.CommitData(true)) << "cancelled: the session should not end";
+    EXPECT_FALSE(guard.CommitData(true)) << "cancelled: the logout should not go on";
     EXPECT_TRUE(ui.Saw("ask: a.blc への変更を保存しますか?"));
     EXPECT_FALSE(QFileInfo::exists(places.folder)) << "no copy, and no folder yet";
-    EXPECT_TRUE(window.isVisible()) << "the session closes the window itself";
+    EXPECT_TRUE(window.isVisible()) << "the logout closes the window itself";
 
     EXPECT_TRUE(guard.CommitData(false));
     const QStringList copies = CopiesIn(places.folder);
@@ -178,7 +178,7 @@ TEST_F(SessionEndGuardTest, AnEndingSessionAsksWhenItMayAndTheFirstCopyMakesItsF
 
 // The spare notes lie in a folder every user may write: notes another user
 // planted there, or a link to a file of the user's own, name no copy.
-TEST_F(SessionEndGuardTest, NotesOfAnotherUserOrBehindALinkAreNotRead) {
+TEST_F(ForcedEndGuardTest, NotesOfAnotherUserOrBehindALinkAreNotRead) {
     const QString spare = places.spareFolder + QString("/zembrovaltine-recovery-%1.txt").arg(getuid());
     const std::string planted = RecoveryNotes::Kept("/elsewhere/trap.blc");
     Write(dir.filePath("own.txt"), planted);

@@ -19,11 +19,11 @@ class QWidget;
 // Ends the program in order when it is told to go rather than asked: on a
 // signal it keeps the best score and "Pattern", writes a modified set as a
 // recovery copy and closes the main window without a question. When the
-// desktop session ends, it asks the close box's save question if the
-// session allows it, and otherwise keeps the same as for a signal. The
+// desktop logs out, it asks the close box's save question if the logout
+// allows it, and otherwise keeps the same as for a signal. The
 // next start names the recovery copies, and the sets whose changes could
 // not be kept anywhere.
-class SessionEndGuard : public QObject {
+class ForcedEndGuard : public QObject {
     Q_OBJECT
 public:
     // Where the copies go: the first of these that takes one.
@@ -32,15 +32,15 @@ public:
         QString spareFolder;  // after the set's own folder; empty: the temporary folder
     };
 
-    SessionEndGuard(CBlockDoc& doc, DocumentCommands& commands, QWidget& window, DocumentUi& ui,
+    ForcedEndGuard(CBlockDoc& doc, DocumentCommands& commands, QWidget& window, DocumentUi& ui,
                     Places places = {});
 
     // Names the recovery copies of earlier runs, once.
     void ReportRecoveryCopies();
 
-    // The steps of a signal and of a session's end, by themselves for tests.
+    // The steps of a signal and of a logout, by themselves for tests.
     void CloseWithoutQuestions();
-    // False when the user cancelled, so that the session should not end.
+    // False when the user cancelled, so that the logout should not go on.
     bool CommitData(bool mayAskTheUser);
 
 private:

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "stages/DocumentFiles.h"
+#include "base/FileResults.h"
 
 // Reading and replacing the files a user names, the same way in the game and
 // in blctool, on the POSIX calls themselves so that nothing is left to a

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "stages/posix/SafeFiles.h"
+#include "base/posix/SafeFiles.h"
 
 #include <algorithm>
 #include <cerrno>
