@@ -14,8 +14,8 @@
 #include "base/MemorySettingsStore.h"
 #include "base/SettingsKeys.h"
 #include "engine/qt/CBlockView.h"
-#include "sound/OutputDevices.h"
 #include "shell/BuiltInStage.h"
+#include "sound/OutputDevices.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
