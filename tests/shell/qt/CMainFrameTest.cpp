@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "base/CommandIds.h"
+#include "engine/BallSprite.h"
 #include "shell/qt/CommandTable.h"
 #include "shell/qt/GameStatusBar.h"
 #include "tests/base/qt/MessageBoxes.h"
@@ -186,6 +187,9 @@ TEST_F(CMainFrameTest, SmoothMotionIsAViewItemStoredAtOnceThatShowsTheBallAlongI
     const auto [left, right] = std::ranges::minmax(Session().LastPath().Places(), {}, &Point::x);
     const auto [top, bottom] = std::ranges::minmax(Session().LastPath().Places(), {}, &Point::y);
     EXPECT_TRUE(shown.x >= left.x && shown.x <= right.x && shown.y >= top.y && shown.y <= bottom.y);
+    const Rect ball = BallSquare({Session().State().ballX, Session().State().ballY}, 2);
+    EXPECT_NE(frame.View()->Image().pixelColor(ball.x + ball.width / 2, ball.y + ball.height / 2), QColor(Qt::white))
+        << "the picture the ticks draw keeps the ball where the rules put it";
 
     Press(Qt::Key_Escape, Qt::NoModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !frame.View()->ShownBall(); }, 1000)) << "paused: nothing moves";
