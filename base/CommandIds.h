@@ -34,6 +34,7 @@ inline constexpr int PrevStage = 32773;
 inline constexpr int Zoom = 32768;
 inline constexpr int ToggleToolbar = 59392;
 inline constexpr int ToggleStatusBar = 59393;
+inline constexpr int ToggleSmoothMotion = 32787;
 
 // Options
 inline constexpr int SpeedDialog = 32775;

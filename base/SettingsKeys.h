@@ -19,6 +19,8 @@ inline constexpr std::string_view kUse = "Use";
 inline constexpr std::string_view kHideCursor = "HideCursor";
 inline constexpr std::string_view kToolbar = "Toolbar";
 inline constexpr std::string_view kStatusBar = "StatusBar";
+// Smooth motion of the ball between ticks: 1 on, 0 off.
+inline constexpr std::string_view kSmooth = "Smooth";
 inline constexpr std::string_view kLeft = "Xl";
 inline constexpr std::string_view kTop = "Yu";
 
@@ -34,6 +36,7 @@ inline constexpr int kDefaultZoom = 2;
 inline constexpr int kDefaultSound = 3;
 inline constexpr int kDefaultSpeed = 1;
 inline constexpr int kDefaultPosition = 0;
+inline constexpr int kDefaultSmooth = 0;
 inline constexpr std::string_view kDefaultBar = "On";
 inline constexpr std::string_view kMusicNotSet = ".";
 inline constexpr std::string_view kDefaultPatternFile = "SYSTEM.BLC";

@@ -10,8 +10,8 @@
 #include "engine/BallFlight.h"
 #include "engine/BallStep.h"
 #include "engine/ClassicRandom.h"
-#include "engine/SessionState.h"
 #include "engine/NullSessionHost.h"
+#include "engine/SessionState.h"
 #include "stages/CBlockDoc.h"
 
 namespace {

@@ -4,14 +4,15 @@
 
 #include "engine/BallStep.h"
 
+#include "engine/BallFlight.h"
+#include "engine/BallPath.h"
 #include "engine/BallSubStep.h"
 #include "engine/BlockCollisions.h"
 #include "engine/ClassicRandom.h"
-#include "engine/BallFlight.h"
-#include "engine/SessionState.h"
 #include "engine/PaddleBounce.h"
 #include "engine/Playfield.h"
 #include "engine/PlayfieldCanvas.h"
+#include "engine/SessionState.h"
 #include "engine/StatusPanes.h"
 
 namespace {
@@ -119,12 +120,16 @@ StepOutcome StepBall(BallFlight& flight) {
     flight.state.lastEvent = SoundEvent::None;
     const int subSteps = flight.state.speed + kSubStepsAtSpeedZero;
 
+    if (flight.path != nullptr) flight.path->Start(start);
     for (int step = 0; step < subSteps; ++step) {
+        const Point straightOn{flight.state.ballX + flight.state.ballDX, flight.state.ballY + flight.state.ballDY};
         if (StepBallOnce(flight) == SubStepEnd::Lost) {
             // The lost ball vanishes from where the tick found it.
             flight.canvas.EraseBallSquare(start);
             return StepOutcome::BallLost;
         }
+        const Point end{flight.state.ballX, flight.state.ballY};
+        if (flight.path != nullptr) flight.path->Add(end, end == straightOn);
     }
 
     // The last breakable block may have fallen in an earlier sub-step; the

@@ -5,9 +5,9 @@
 #include "engine/BlockCollisions.h"
 
 #include "engine/BallFlight.h"
-#include "engine/SessionState.h"
 #include "engine/Playfield.h"
 #include "engine/PlayfieldCanvas.h"
+#include "engine/SessionState.h"
 #include "stages/CBlockDoc.h"
 
 namespace {

@@ -60,6 +60,7 @@ CommandState CommandStateOf(int command, const CommandContext& context) {
 
     case ToggleToolbar: return Marked(context.toolbarVisible);
     case ToggleStatusBar: return Marked(context.statusBarVisible);
+    case ToggleSmoothMotion: return Marked(context.smoothMotion);
     case MusicToggle: return Marked(context.musicEnabled);
     case EffectsToggle: return Marked(context.effectsEnabled);
     default: return Enabled(true);

@@ -23,6 +23,7 @@ struct CommandContext {
     bool canRedo = false;  // ... or one taken back to do again
     bool toolbarVisible = true;
     bool statusBarVisible = true;
+    bool smoothMotion = false;  // the ball shown between ticks too
 };
 
 // What the session and its stage set say; the history and the bars are

@@ -13,9 +13,9 @@
 #include "engine/PaddleTarget.h"
 #include "engine/PlayfieldCanvas.h"
 #include "engine/SessionHost.h"
+#include "engine/SessionTexts.h"
 #include "engine/StatusPanes.h"
 #include "sound/SoundCues.h"
-#include "engine/SessionTexts.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -148,7 +148,7 @@ bool GameSession::OnGameTick(int timerId) {
     }
 
     MovePaddleForTick(Playfield::kFlightPaddleMinX, Playfield::kFlightPaddleMaxX);
-    BallFlight flight{state_, *doc_, random_, *canvas_, *panes_};
+    BallFlight flight{state_, *doc_, random_, *canvas_, *panes_, &lastPath_};
     const StepOutcome outcome = stepBall_(flight);
     if (state_.effectsEnabled && state_.lastEvent != SoundEvent::None) sound_->PlayEffect(state_.lastEvent);
 

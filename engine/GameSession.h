@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "engine/BallPath.h"
 #include "engine/ClassicRandom.h"
 #include "engine/GameTypes.h"
 #include "engine/Playfield.h"
@@ -80,6 +81,9 @@ public:
     SoundCues& Sound() const { return *sound_; }
     ClassicRandom& Random() { return random_; }
 
+    // The places the ball passed through in the last tick that moved it.
+    const BallPath& LastPath() const { return lastPath_; }
+
     // Lets tests drive the tick with scripted outcomes.
     void SetBallStepper(BallStepper stepper) { stepBall_ = std::move(stepper); }
 
@@ -105,4 +109,5 @@ private:
     SoundCues* sound_;
     ClassicRandom random_;
     BallStepper stepBall_;
+    BallPath lastPath_;
 };

@@ -9,8 +9,8 @@
 #include <iterator>
 
 #include "engine/BallFlight.h"
-#include "engine/SessionState.h"
 #include "engine/Playfield.h"
+#include "engine/SessionState.h"
 
 namespace {
 // A falling ball is tested against the paddle's top until its centre has

@@ -22,7 +22,7 @@ std::vector<int> AllHelpTopics() {
     using namespace CommandId;
     for (int command : {FileNew, FileOpen, FileSave, FileSaveAs, AppExit, EditUndo, EditRedo, BonusBall,
                         AllClearMessage, DeleteStage, Play, Demo, Editor, Pause, Launch, NextStage, PrevStage, Zoom,
-                        ToggleToolbar, ToggleStatusBar, SpeedDialog, ControlDialog, SoundDialog, SpeedSlow,
+                        ToggleToolbar, ToggleStatusBar, ToggleSmoothMotion, SpeedDialog, ControlDialog, SoundDialog, SpeedSlow,
                         SpeedNormal, SpeedFast, SpeedTurbo, MusicToggle, EffectsToggle, HelpContents, HelpIndex,
                         HelpKeywordSearch, HelpUsing, HelpCurrent, ContextHelp, About})
         topics.push_back(HelpTopic::ForCommand(command));

@@ -9,13 +9,16 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QPainter>
 #include <QTemporaryFile>
 
 #include "base/MemorySettingsStore.h"
 #include "base/SettingsKeys.h"
+#include "engine/BallSprite.h"
 #include "engine/qt/CBlockView.h"
-#include "sound/OutputDevices.h"
+#include "engine/qt/PlayfieldImage.h"
 #include "shell/BuiltInStage.h"
+#include "sound/OutputDevices.h"
 #include "stages/CBlockDoc.h"
 
 namespace {
@@ -68,6 +71,37 @@ void BM_TickDrawing(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TickDrawing)->Unit(benchmark::kMicrosecond);
+
+// One frame of smooth motion at a zoom, as the view paints it between two
+// ticks: the three ball squares the frame touches copied from the picture,
+// then the picture's ball hidden and the ball shown a little further on.
+void BM_SmoothFrame(benchmark::State& state) {
+    const ZoomLevel zoom = ZoomLevel::For(static_cast<int>(state.range(0)));
+    CBlockDoc doc;
+    LoadBuiltInStageSet(doc);
+    doc.PrepareStage();
+    PlayfieldImage picture(doc, [] { return false; }, [](const Rect&) {}, [] {});
+    picture.SetZoom(zoom);
+    picture.TakeInvalidation();
+    picture.Draw({0, 0, picture.Image().width(), picture.Image().height()}, {});
+    const Point pictured{330, 270};
+    picture.MoveBallSprite(pictured, pictured);
+    QImage screen(picture.Image().size(), QImage::Format_RGB32);
+    Point shown{300, 300};
+    for (auto _ : state) {
+        const Point next{shown.x + 4, shown.y - 4};
+        QPainter painter(&screen);
+        for (const Point place : {shown, next, pictured}) {
+            const Rect square = BallSquare(place, zoom.zoom);
+            const QRect area(square.x, square.y, square.width, square.height);
+            painter.drawImage(area, picture.Image(), area);
+        }
+        picture.PaintBallElsewhere(painter, pictured, next, 400);
+        shown = next.x < pictured.x ? next : Point{300, 300};
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+BENCHMARK(BM_SmoothFrame)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
 
 // An off-screen display of 1280 x 1024, so the zoom rules allow 100 %.
 QByteArray WideOffscreenPlatform(QTemporaryFile& config) {

@@ -20,6 +20,7 @@
 #include "engine/qt/HeldKeys.h"
 #include "engine/qt/PlayfieldImage.h"
 #include "engine/qt/PlayfieldPointers.h"
+#include "engine/qt/SmoothMotion.h"
 #include "engine/qt/StageEditor.h"
 #include "stages/StageSetView.h"
 
@@ -70,6 +71,10 @@ public:
     void OnDraw(const QRect& clipBox);
     // Carries out a pending invalidation now rather than at the next paint.
     void RedrawIfInvalidated();
+    // Smooth motion: the ball shown between ticks too.
+    void SetSmoothMotion(bool on);
+    bool SmoothMotionOn() const { return smooth_.On(); }
+    std::optional<Point> ShownBall() const { return smooth_.Shown(); }
 
     // SessionHost
     bool SetGameTimer() override;
@@ -116,6 +121,8 @@ private:
     void UpdatePointer() { UpdatePointer(PointerPosition()); }
     void AfterSessionChange();
     void AfterEdit();
+    const BallPath* PathToShow() const;
+    void RepaintBallPlaces(std::optional<Point> before, std::optional<Point> now);
 
     // Declared first: the session and the editor draw into it.
     PlayfieldImage image_;
@@ -131,4 +138,5 @@ private:
     // Holds the mouse from a press on the grid to a release, or until no
     // button is held or the mouse is taken away.
     StageEditor editor_;
+    SmoothMotion smooth_;
 };

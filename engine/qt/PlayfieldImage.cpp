@@ -48,6 +48,18 @@ bool PlayfieldImage::TakeInvalidation() {
     return true;
 }
 
+void PlayfieldImage::PaintBallElsewhere(QPainter& painter, Point pictured, Point shown, int paddleX) const {
+    const Rect square = BallSquare(pictured, zoom_.zoom);
+    painter.save();
+    painter.setClipRect(QRect(square.x, square.y, square.width, square.height), Qt::IntersectClip);
+    PlayfieldPainter::PaintFill(painter, square, ViewColours::kBackground);
+    PlayfieldPainter::PaintPicture(painter, bitmaps_.Picture(PlayfieldPicture::Paddle, zoom_.zoom),
+                                   PaddleMove(paddleX, paddleX, zoom_).picture);
+    painter.restore();
+    PlayfieldPainter::PaintPicture(painter, bitmaps_.Picture(PlayfieldPicture::Ball, zoom_.zoom),
+                                   BallSquare(shown, zoom_.zoom));
+}
+
 void PlayfieldImage::InvalidateView() {
     // Done at the next paint, as the window system would: whatever the
     // caller changes after asking (a stage made to stand again) is shown.

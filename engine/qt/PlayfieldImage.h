@@ -17,6 +17,7 @@
 #include "engine/qt/StageEditor.h"
 
 class CBlockDoc;
+class QPainter;
 struct SpriteMove;
 
 // The playfield as a picture of the view's client area at the view's zoom:
@@ -47,6 +48,11 @@ public:
     void Draw(const Rect& clipBox, const Scene& scene);
     // Whether a full drawing is due; the picture is white again if so.
     bool TakeInvalidation();
+
+    // Shows the ball at `shown` rather than at `pictured`, where the picture
+    // has it: the picture's ball square as it would be without the ball (the
+    // background, and the paddle where it reaches in), then the ball.
+    void PaintBallElsewhere(QPainter& painter, Point pictured, Point shown, int paddleX) const;
 
     // PlayfieldCanvas and EditorCanvas
     void InvalidateView() override;

@@ -56,7 +56,7 @@ constexpr int kMarkedCommands[] = {
     CommandId::Play,       CommandId::Demo,          CommandId::Editor,          CommandId::Pause,
     CommandId::BonusBall,  CommandId::ToggleToolbar, CommandId::ToggleStatusBar, CommandId::SpeedSlow,
     CommandId::SpeedNormal, CommandId::SpeedFast,    CommandId::SpeedTurbo,      CommandId::MusicToggle,
-    CommandId::EffectsToggle,
+    CommandId::EffectsToggle, CommandId::ToggleSmoothMotion,
 };
 
 // Where context help finds the topic of a menu item, a button or a pane.
@@ -105,6 +105,7 @@ CMainFrame::CMainFrame(CBlockDoc& doc, DocumentCommands& documentCommands, Setti
     setStatusBar(statusBar_);
     view_->Session().AttachPanes(*statusBar_);
     ReadBarSettings();
+    view_->SetSmoothMotion(settings.ReadInt(kSection, kSmooth, kDefaultSmooth) == 1);
     // Sized and placed before it is first shown: a window that the toolkit
     // resizes after creating it would have its place taken for the client
     // area's, and open with its title bar above the stored place.
@@ -173,6 +174,7 @@ void CMainFrame::BindCommands() {
     commands_->SetHandler(AppExit, [this] { close(); });
     commands_->SetHandler(ToggleToolbar, [this] { ToggleBar(toolBar_); });
     commands_->SetHandler(ToggleStatusBar, [this] { ToggleBar(statusBar_); });
+    commands_->SetHandler(ToggleSmoothMotion, [this] { SwitchSmoothMotion(); });
     commands_->SetHandler(Zoom, [this] { ChooseZoom(); });
     BindGameCommands();
     BindEditorCommands();
@@ -250,6 +252,7 @@ CommandContext CMainFrame::CurrentContext() const {
     CommandContext context = view_->CommandContextNow();
     context.toolbarVisible = !toolBar_->isHidden();
     context.statusBarVisible = !statusBar_->isHidden();
+    context.smoothMotion = view_->SmoothMotionOn();
     return context;
 }
 
@@ -297,6 +300,12 @@ void CMainFrame::resizeEvent(QResizeEvent* event) {
 void CMainFrame::ToggleBar(QWidget* bar) {
     bar->setHidden(!bar->isHidden());
     FitFrameToZoom(view_->Zoom().zoom);
+}
+
+void CMainFrame::SwitchSmoothMotion() {
+    const bool on = !view_->SmoothMotionOn();
+    view_->SetSmoothMotion(on);
+    settings_->WriteInt(kSection, kSmooth, on ? 1 : 0);
 }
 
 void CMainFrame::ChooseZoom() {

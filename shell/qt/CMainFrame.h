@@ -68,6 +68,8 @@ private:
     // leave the title bar on no screen.
     void MoveToPlace(PixelPoint stored);
     void ToggleBar(QWidget* bar);
+    // Command 32787: on or off, and stored at once.
+    void SwitchSmoothMotion();
     void ChooseZoom();
     void SetSpeed(int speed);
     // Position and bars, written once the window has agreed to close.

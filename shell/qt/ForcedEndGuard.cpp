@@ -19,11 +19,11 @@
 
 #include <unistd.h>
 
+#include "base/posix/SafeFiles.h"
 #include "stages/CBlockDoc.h"
 #include "stages/DocumentCommands.h"
 #include "stages/DocumentUi.h"
 #include "stages/RecoveryCopy.h"
-#include "base/posix/SafeFiles.h"
 
 namespace {
 constexpr const char* kNotesName = "pending.txt";

@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
+#include "base/posix/SafeFiles.h"
 #include "sound/SoundWorkLog.h"
 #include "sound/qt/AudioOutput.h"
-#include "base/posix/SafeFiles.h"
 
 namespace {
 // Far more than any sound effect needs; a path to a device that never ends

@@ -8,11 +8,11 @@
 #include <string>
 #include <tuple>
 
+#include "engine/BallFlight.h"
 #include "engine/BallStep.h"
 #include "engine/BallSubStep.h"
-#include "engine/PaddleBounce.h"
-#include "engine/BallFlight.h"
 #include "engine/ClassicRandom.h"
+#include "engine/PaddleBounce.h"
 #include "engine/SessionState.h"
 #include "stages/CBlockDoc.h"
 #include "tests/engine/FakePlatform.h"

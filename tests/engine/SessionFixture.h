@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/engine/SetState.h"
 #include "engine/GameSession.h"
 #include "stages/CBlockDoc.h"
 #include "tests/engine/FakePlatform.h"
+#include "tests/engine/SetState.h"
 
 // A session on an empty stage set, over the recording platform.
 struct SessionFixture : ::testing::Test {

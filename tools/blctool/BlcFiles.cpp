@@ -6,9 +6,9 @@
 
 #include <cstdio>
 
+#include "base/posix/SafeFiles.h"
 #include "stages/CBlockDoc.h"
 #include "stages/PatternFile.h"
-#include "base/posix/SafeFiles.h"
 
 namespace {
 std::string Hex(unsigned char byte) {

@@ -4,6 +4,8 @@
 
 #include "tools/blctool/StagePlaytest.h"
 
+#include <functional>
+
 #include "engine/BallFlight.h"
 #include "engine/BallStep.h"
 #include "engine/GameSession.h"
@@ -40,51 +42,65 @@ private:
     bool standing_[kGridRows][kGridColumns]{};
 };
 
+// The session hands the ball step's outcome to its own handling only, and a
+// cleared stage moves the document on to the next one at once; the
+// playtest watches each step while the stage is still the one played.
+class StepWatch {
+public:
+    StepWatch(StandingBlocks& standing, StageOutcome& outcome) : standing_(standing), outcome_(outcome) {}
+
+    StepOutcome operator()(BallFlight& flight) {
+        const int blocksBefore = flight.state.blocksLeft;
+        last = StepBall(flight);
+        if (flight.state.blocksLeft != blocksBefore) standing_.RecordFallen(outcome_.ticks, outcome_.knockouts);
+        return last;
+    }
+
+    StepOutcome last = StepOutcome::BallInPlay;
+
+private:
+    StandingBlocks& standing_;
+    StageOutcome& outcome_;
+};
+
+// The session's state changed as the playtest needs it.
+void Adjust(GameSession& session, const std::function<void(SessionState&)>& change) {
+    SessionState state = session.State();
+    change(state);
+    session.Restore(state);
+}
 }  // namespace
 
 StageOutcome PlayStage(CBlockDoc& doc, int stage, const PlaytestOptions& options) {
     HeadlessPlatform platform(options.seed);
     GameSession session(doc, platform, platform);
-    SessionState start = session.State();
-    start.speed = options.speed;
-    start.mode = options.demo ? GameMode::Demo : GameMode::Play;
-    session.Restore(start);
+    Adjust(session, [&](SessionState& state) {
+        state.speed = options.speed;
+        state.mode = options.demo ? GameMode::Demo : GameMode::Play;
+    });
     SkilledPlayer player(options.seed);
 
     doc.m_nStage = stage;
     session.StartGame();
     StandingBlocks standing(doc);
     StageOutcome outcome;
-    // The session hands the ball step's outcome to its own handling only, and
-    // a cleared stage moves the document on to the next one at once; the
-    // playtest watches each step while the stage is still the one played.
-    StepOutcome stepped = StepOutcome::BallInPlay;
-    session.SetBallStepper([&](BallFlight& flight) {
-        const int blocksBefore = flight.state.blocksLeft;
-        stepped = StepBall(flight);
-        if (flight.state.blocksLeft != blocksBefore) standing.RecordFallen(outcome.ticks, outcome.knockouts);
-        return stepped;
-    });
+    StepWatch watch(standing, outcome);
+    session.SetBallStepper(std::ref(watch));
     while (outcome.ticks < options.maxTicks) {
         // The player launches every served ball at once.
         if (session.State().ballState == BallState::Serving) session.LaunchBall();
         platform.PointAt(player.PaddleTargetFor(session));
-        stepped = StepOutcome::BallInPlay;
+        watch.last = StepOutcome::BallInPlay;
         ++outcome.ticks;
         session.OnGameTick(GameSession::kTimerId);
-        if (stepped == StepOutcome::BallLost) {
+        if (watch.last == StepOutcome::BallLost) {
             ++outcome.ballsLost;
-            SessionState endless = session.State();  // never game over
-            endless.ballsLeft = GameSession::kStartingBalls;
-            session.Restore(endless);
+            Adjust(session, [](SessionState& state) { state.ballsLeft = GameSession::kStartingBalls; });  // never over
         }
-        if (stepped == StepOutcome::StageCleared) {
-            outcome.cleared = true;
-            outcome.score = session.State().score;
-            return outcome;
-        }
+        if (watch.last == StepOutcome::StageCleared) break;
     }
+    outcome.cleared = watch.last == StepOutcome::StageCleared;
     outcome.score = session.State().score;
-    outcome.blocksLeft = session.State().blocksLeft;
+    if (!outcome.cleared) outcome.blocksLeft = session.State().blocksLeft;
     return outcome;
 }

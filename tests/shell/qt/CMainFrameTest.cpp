@@ -11,13 +11,17 @@
 #include <QAction>
 #include <QDropEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
 #include <QToolBar>
 
+#include <algorithm>
 #include <optional>
 
 #include "base/CommandIds.h"
+#include "engine/BallSprite.h"
 #include "shell/qt/CommandTable.h"
 #include "shell/qt/GameStatusBar.h"
 #include "tests/base/qt/MessageBoxes.h"
@@ -159,6 +163,45 @@ TEST_F(CMainFrameTest, AnotherProgramTakingTheFocusPausesABallInFlight) {
     EXPECT_TRUE(frame.Commands().Action(CommandId::Pause)->isChecked());
     Press(Qt::Key_Escape, Qt::NoModifier);
     EXPECT_EQ(Session().State().ballState, BallState::InFlight) << "Esc goes on";
+}
+
+TEST_F(CMainFrameTest, SmoothMotionIsAViewItemStoredAtOnceThatShowsTheBallAlongItsLastTick) {
+    CMainFrame& frame = StartFrame();
+    QAction* smooth = frame.Commands().Action(CommandId::ToggleSmoothMotion);
+    EXPECT_EQ(smooth->text(), QStringLiteral("なめらかな動き(&M)"));
+    const QList<QAction*> viewMenu = frame.menuBar()->actions().at(3)->menu()->actions();
+    EXPECT_TRUE(viewMenu.contains(smooth));
+    EXPECT_TRUE(smooth->isCheckable());
+    EXPECT_FALSE(smooth->isChecked()) << "off at the first start";
+
+    Press(Qt::Key_Space, Qt::NoModifier);
+    QTest::qWait(120);
+    EXPECT_FALSE(frame.View()->ShownBall()) << "off: the ball is where the ticks draw it";
+
+    smooth->trigger();
+    EXPECT_TRUE(smooth->isChecked());
+    EXPECT_EQ(settings.ReadInt(kSection, kSmooth, -1), 1);
+    // Between ticks the ball is shown on the path the last tick took.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.View()->ShownBall().has_value(); }, 1000));
+    const Point shown = *frame.View()->ShownBall();
+    const auto [left, right] = std::ranges::minmax(Session().LastPath().Places(), {}, &Point::x);
+    const auto [top, bottom] = std::ranges::minmax(Session().LastPath().Places(), {}, &Point::y);
+    EXPECT_TRUE(shown.x >= left.x && shown.x <= right.x && shown.y >= top.y && shown.y <= bottom.y);
+    const Rect ball = BallSquare({Session().State().ballX, Session().State().ballY}, 2);
+    EXPECT_NE(frame.View()->Image().pixelColor(ball.x + ball.width / 2, ball.y + ball.height / 2), QColor(Qt::white))
+        << "the picture the ticks draw keeps the ball where the rules put it";
+
+    Press(Qt::Key_Escape, Qt::NoModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame.View()->ShownBall(); }, 1000)) << "paused: nothing moves";
+
+    smooth->trigger();
+    EXPECT_EQ(settings.ReadInt(kSection, kSmooth, -1), 0);
+    ASSERT_TRUE(frame.close());
+    app.reset();
+    settings.WriteInt(kSection, kSmooth, 1);
+    app = Start();
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(app->MainWindow()->View()->SmoothMotionOn()) << "read at the start";
 }
 
 TEST_F(CMainFrameTest, TheZoomCommandRefitsTheWindowOnOkAndWritesNothingOnCancel) {

@@ -25,7 +25,6 @@
 #include "base/qt/DialogFrame.h"
 #include "base/qt/MessageBox.h"
 #include "engine/qt/CBlockView.h"
-#include "sound/OutputDevices.h"
 #include "shell/qt/AboutBox.h"
 #include "shell/qt/CControlDlg.h"
 #include "shell/qt/CMessageDlg.h"
@@ -33,6 +32,7 @@
 #include "shell/qt/CZoomDlg.h"
 #include "shell/qt/Cp932LimitedEdit.h"
 #include "shell/qt/OptionCommands.h"
+#include "sound/OutputDevices.h"
 #include "tests/base/qt/MessageBoxes.h"
 #include "tests/engine/SessionFixture.h"
 
