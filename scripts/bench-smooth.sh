@@ -25,13 +25,8 @@ if [ -z "${VIRTUAL_DESKTOP_WM:-}" ]; then
   exec scripts/virtual-desktop.sh -- "$0" "$program"
 fi
 
-work=$(mktemp -d)
-game=
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=game-window.sh
+. scripts/game-window.sh
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
@@ -39,15 +34,7 @@ run() {
   local smooth=$1 home="$work/home$1"
   mkdir -p "$home/.config/Vantrosk"
   printf '[Zembrovaltine]\nSound=0\nSmooth=%d\n' "$smooth" >"$home/.config/Vantrosk/Zembrovaltine.conf"
-  HOME="$home" "$program" >"$work/game$smooth.log" 2>&1 &
-  game=$!
-  local window=
-  for _ in $(seq 600); do
-    window=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { echo "bench-smooth: no window" >&2; cat "$work/game$smooth.log" >&2; exit 1; }
+  start_game "$home"
   xdotool windowactivate --sync "$window" 2>/dev/null || true
   xdotool key --window "$window" ctrl+d
   sleep "$warmup"
@@ -59,9 +46,7 @@ run() {
   awk -v t="$((after - before))" -v hz="$(getconf CLK_TCK)" -v s="$measure" -v smooth="$smooth" -v p="$pictures" 'BEGIN {
     printf "Smooth=%d  CPU: %.2f %% of one core over %d s   window: %s\n", smooth, 100 * t / hz / s, s, p
   }'
-  kill "$game"
-  wait "$game" 2>/dev/null || true
-  game=
+  stop_game
 }
 
 run 0

@@ -38,39 +38,23 @@ if [ -z "${VIRTUAL_DESKTOP_WM:-}" ]; then
   exec scripts/virtual-desktop.sh --wm "$wm" -- "$0" --program "$program" "$out"
 fi
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-export ASAN_OPTIONS=detect_leaks=0
+# shellcheck source=game-window.sh
+. scripts/game-window.sh
+others=()
+trap 'for pid in "${others[@]}"; do kill "$pid" 2>/dev/null || true; done; cleanup_game_window' EXIT
 mkdir -p "$work/home/Documents"
 
 start() {
-  HOME="$work/home" "$program" >>"$work/game.log" 2>&1 &
-  game=$!
-  pids+=("$game")
-  window=
-  for _ in $(seq 600); do
-    window=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { cat "$work/game.log" >&2; echo "desktop-shots: no window" >&2; exit 1; }
-  sleep 1
+  start_game "$work/home"
+  sleep 0.5
   xdotool windowactivate --sync "$window" 2>/dev/null || true
 }
-stop() { kill -TERM "$game"; wait "$game" 2>/dev/null || true; }
 keys() { for key in "$@"; do xdotool key "$key"; sleep 0.6; done; sleep 0.6; }
 shot() { import -window root "$out/$1"; echo "$out/$1"; }
 frame_corner() {
-  local x y l t
-  x=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { print $NF }')
-  y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ { print $NF }')
-  read -r l _ t _ < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  echo "$((x - l)),$((y - t))"
+  local fx fy
+  read -r _ _ _ _ fx fy _ _ < <(window_geometry)
+  echo "$fx,$fy"
 }
 
 start
@@ -95,7 +79,7 @@ keys Escape
 # Play, the ball in flight, then another program takes the focus.
 keys ctrl+p space
 xmessage -center "another program" &
-pids+=($!)
+others+=($!)
 sleep 1.5
 xdotool search --sync --onlyvisible --name '^xmessage$' windowactivate --sync 2>/dev/null || true
 sleep 1
@@ -112,13 +96,13 @@ fi
 xdotool windowactivate --sync "$window"
 keys Escape
 shot back.png
-stop
+stop_game
 
 # Ten restarts from 100,80.
 printf '[Zembrovaltine]\nXl=100\nYu=80\nSound=0\n' >"$work/home/.config/Vantrosk/Zembrovaltine.conf"
 for run in $(seq 10); do
   start
   corner=$(frame_corner)
-  stop
+  stop_game
 done
 echo "after ten restarts: frame at $corner, stored $(sed -n 's/^Xl=//p' "$work/home/.config/Vantrosk/Zembrovaltine.conf"),$(sed -n 's/^Yu=//p' "$work/home/.config/Vantrosk/Zembrovaltine.conf")"

@@ -24,14 +24,8 @@ if [ -z "${VIRTUAL_DESKTOP_WM:-}" ]; then
   exec "$here/../../scripts/virtual-desktop.sh" --wm "$wm" --size 1280x1024 -- "$0" "$@"
 fi
 
-work=$(mktemp -d)
-game=
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-export ASAN_OPTIONS=detect_leaks=0
+# shellcheck source=../../scripts/game-window.sh
+. "$here/../../scripts/game-window.sh"
 failures=0
 fail() { echo "FAIL ($wm): $*"; failures=$((failures + 1)); }
 
@@ -44,56 +38,24 @@ fresh_home() {
   printf '[Zembrovaltine]\nSound=0\n%s' "$(printf '%s\n' "$@")" >"$(settings)"
 }
 stored() { sed -n "s/^$1=//p" "$(settings)"; }
-
-# Starts the game and waits until the manager has framed its window (up to a
-# minute: a sanitized build on a busy machine starts slowly); sets window.
-start() {
-  HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" "$program" >"$work/game.log" 2>&1 &
-  game=$!
-  window=
-  for _ in $(seq 600); do
-    window=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { cat "$work/game.log"; echo "no window appeared"; exit 1; }
-  sleep 0.5
-}
-# Ends the game as a logout or kill would: it closes its window, which
-# stores the place.
-stop() {
-  kill -TERM "$game"
-  wait "$game" 2>/dev/null || true
-  game=
-}
-# The client area's place and size, and the frame's outer place and size:
-# "cx cy cw ch fx fy fw fh".
-geometry() {
-  local cx cy cw ch l r t b
-  eval "$(xwininfo -id "$window" | awk '
-    /Absolute upper-left X/ { print "cx=" $NF } /Absolute upper-left Y/ { print "cy=" $NF }
-    /Width:/ { print "cw=" $NF } /Height:/ { print "ch=" $NF }')"
-  read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  echo "$cx $cy $cw $ch $((cx - l)) $((cy - t)) $((cw + l + r)) $((ch + t + b))"
-}
 read -r screen_w screen_h < <(xdotool getdisplaygeometry)
 
 # The first start: the whole frame at the top-left corner.
 fresh_home
-start
-read -r _ _ _ _ fx fy fw fh < <(geometry)
+start_game "$work/home"
+read -r _ _ _ _ fx fy fw fh < <(window_geometry)
 [ "$fx $fy" = "0 0" ] || fail "first start: frame at $fx,$fy, not 0,0"
 [ $((fx + fw)) -le "$screen_w" ] && [ $((fy + fh)) -le "$screen_h" ] || fail "first start: frame $fw x $fh off the screen"
-stop
+stop_game
 [ "$(stored Xl),$(stored Yu)" = "0,0" ] || fail "first start stored $(stored Xl),$(stored Yu)"
 
 # A stored place, ten restarts.
 fresh_home Xl=100 Yu=80
 for run in $(seq 10); do
-  start
-  read -r _ _ _ _ fx fy _ _ < <(geometry)
+  start_game "$work/home"
+  read -r _ _ _ _ fx fy _ _ < <(window_geometry)
   [ "$fx $fy" = "100 80" ] || fail "start $run: frame at $fx,$fy, not 100,80"
-  stop
+  stop_game
 done
 [ "$(stored Xl),$(stored Yu)" = "100,80" ] || fail "after ten restarts the place is $(stored Xl),$(stored Yu)"
 
@@ -103,9 +65,9 @@ for bars in On Off; do
   extra=
   for zoom in 2 3 4; do
     fresh_home "Zoom=$zoom" "Toolbar=$bars" "StatusBar=$bars"
-    start
-    read -r _ _ cw ch _ _ _ _ < <(geometry)
-    stop
+    start_game "$work/home"
+    read -r _ _ cw ch _ _ _ _ < <(window_geometry)
+    stop_game
     [ "$cw" -eq $((zoom * 256)) ] || fail "zoom $zoom, bars $bars: client width $cw, not $((zoom * 256))"
     rest=$((ch - zoom * 152))
     [ -z "$extra" ] || [ "$rest" -eq "$extra" ] || fail "zoom $zoom, bars $bars: menu and bars take $rest, at 50 % $extra"
