@@ -107,22 +107,21 @@ void StageEditor::NextStage() { StepStage(CommandId::NextStage); }
 
 void StageEditor::PrevStage() { StepStage(CommandId::PrevStage); }
 
-void StageEditor::BonusBall() {
-    if (!IsCommandEnabled(CommandId::BonusBall)) return;
+void StageEditor::ChangeStage(int commandId, const std::function<void()>& change) {
+    if (!IsCommandEnabled(commandId)) return;
     EndStroke();
     const StageContents before = CurrentStageContents(doc_);
-    doc_.ToggleBonusBall();
+    change();
     PushStageEdit(before);
     emit edited();
 }
 
+void StageEditor::BonusBall() {
+    ChangeStage(CommandId::BonusBall, [this] { doc_.ToggleBonusBall(); });
+}
+
 void StageEditor::DeleteStage() {
-    if (!IsCommandEnabled(CommandId::DeleteStage)) return;
-    EndStroke();
-    const StageContents before = CurrentStageContents(doc_);
-    doc_.ClearStage();
-    PushStageEdit(before);
-    emit edited();
+    ChangeStage(CommandId::DeleteStage, [this] { doc_.ClearStage(); });
 }
 
 bool StageEditor::AllClearMessage(const AllClearMessageAsker& ask, QWidget* parent) {

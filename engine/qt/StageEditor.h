@@ -94,6 +94,8 @@ private:
     void PaintCell(GridCell cell, int kind);
     void ShowPicked(bool left, const ZoomLevel& zoom);
     void StepStage(int commandId);
+    // A change to the current stage as one step of the history.
+    void ChangeStage(int commandId, const std::function<void()>& change);
     void PushStageEdit(const StageContents& before);
 
     GameSession& session_;
