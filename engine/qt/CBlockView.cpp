@@ -13,7 +13,6 @@
 #include "base/qt/MessageBox.h"
 #include "base/qt/PrimaryScreen.h"
 #include "engine/AwayPause.h"
-#include "engine/BallSprite.h"
 #include "engine/GameSettings.h"
 #include "engine/PaddleTarget.h"
 #include "engine/SessionMouse.h"
@@ -35,7 +34,8 @@ CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, const OutputDevi
       doc_(&doc),
       settings_(&settings),
       pointers_(PlayfieldPointers::Load()),
-      editor_(session_, image_) {
+      editor_(session_, image_),
+      smooth_(*this, session_, image_) {
     doc.AttachView(this);
     zoom_ = ReadGameSettings(session_, settings, PrimaryScreen{}, devices);
     setMouseTracking(true);  // the pointer's shape follows every move
@@ -45,7 +45,6 @@ CBlockView::CBlockView(CBlockDoc& doc, SettingsStore& settings, const OutputDevi
     UpdatePointer();
     connect(&editor_, &StageEditor::edited, this, &CBlockView::AfterEdit);
     connect(&editor_, &StageEditor::stageStepped, this, &CBlockView::AfterSessionChange);
-    connect(&smooth_, &SmoothMotion::moved, this, &CBlockView::RepaintBallPlaces);
 }
 
 CBlockView::~CBlockView() {
@@ -122,33 +121,7 @@ void CBlockView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(event->rect(), image_.Image(), event->rect());
-    if (const std::optional<Point> shown = smooth_.Shown()) {
-        const SessionState& state = session_.State();
-        painter.setClipRect(event->rect());
-        image_.PaintBallElsewhere(painter, {state.ballX, state.ballY}, *shown, state.paddleX);
-    }
-}
-
-// The smoothly shown ball follows the last tick's path while the ball flies
-// in a window someone can see.
-const BallPath* CBlockView::PathToShow() const {
-    const SessionState& state = session_.State();
-    const BallPath& path = session_.LastPath();
-    const bool flying = state.ballState == BallState::InFlight && !state.busy && !InEditor();
-    const bool seen = isVisible() && !window()->isMinimized();
-    const bool current = !path.Empty() && path.End() == Point{state.ballX, state.ballY};
-    return flying && seen && current ? &path : nullptr;
-}
-
-void CBlockView::SetSmoothMotion(bool on) {
-    smooth_.SetOn(on);
-    if (on) smooth_.AfterTick(PathToShow());
-}
-
-void CBlockView::RepaintBallPlaces(std::optional<Point> before, std::optional<Point> now) {
-    const SessionState& state = session_.State();
-    for (const std::optional<Point>& place : {before, now, std::optional<Point>({state.ballX, state.ballY})})
-        if (place) update(ToQRect(BallSquare(*place, zoom_.zoom)));
+    smooth_.Paint(painter, event->rect());
 }
 
 void CBlockView::Touched(const Rect& rect) {
@@ -175,7 +148,7 @@ void CBlockView::timerEvent(QTimerEvent* event) {
         QWidget::timerEvent(event);
         return;
     }
-    if (smooth_.On()) smooth_.AfterTick(PathToShow());
+    if (smooth_.On()) smooth_.AfterTick();
     // A launched, lost or served ball changes the pointer under a still mouse.
     UpdatePointer();
 }

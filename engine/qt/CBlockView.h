@@ -72,7 +72,7 @@ public:
     // Carries out a pending invalidation now rather than at the next paint.
     void RedrawIfInvalidated();
     // Smooth motion: the ball shown between ticks too.
-    void SetSmoothMotion(bool on);
+    void SetSmoothMotion(bool on) { smooth_.SetOn(on); }
     bool SmoothMotionOn() const { return smooth_.On(); }
     std::optional<Point> ShownBall() const { return smooth_.Shown(); }
 
@@ -121,8 +121,6 @@ private:
     void UpdatePointer() { UpdatePointer(PointerPosition()); }
     void AfterSessionChange();
     void AfterEdit();
-    const BallPath* PathToShow() const;
-    void RepaintBallPlaces(std::optional<Point> before, std::optional<Point> now);
 
     // Declared first: the session and the editor draw into it.
     PlayfieldImage image_;
@@ -135,8 +133,6 @@ private:
     bool painting_ = false;     // inside paintEvent, which shows the whole change anyway
     int tickTimerId_ = 0;
     std::optional<PointerShape> pointerShape_;
-    // Holds the mouse from a press on the grid to a release, or until no
-    // button is held or the mouse is taken away.
     StageEditor editor_;
     SmoothMotion smooth_;
 };

@@ -40,6 +40,7 @@ public:
                    std::function<void()> invalidated);
 
     const QImage& Image() const { return image_; }
+    const ZoomLevel& Zoom() const { return zoom_; }
     // A new size: the picture starts again, white, and waits for a full drawing.
     void SetZoom(const ZoomLevel& zoom);
 

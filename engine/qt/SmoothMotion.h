@@ -12,32 +12,41 @@
 
 #include "engine/BallPath.h"
 
-// The ball shown between ticks: after each tick that moved it, the ball is
-// shown along the path that tick took, a step at each refresh of the
-// screen, until it stands where the tick left it. Nothing is drawn while
-// nothing moves: the frames stop at the path's end and with the ball at
-// rest, paused or gone, and in the editor.
+class GameSession;
+class PlayfieldImage;
+class QPainter;
+class QRect;
+class QWidget;
+
+// The ball shown between ticks: after each tick that moved it, the view
+// shows the ball along the path that tick took, a step at each refresh of
+// the screen, until it stands where the tick left it. Nothing is drawn while
+// nothing moves: the frames stop at the path's end, with the ball at rest,
+// paused or gone, in the editor, and while the window cannot be seen.
 class SmoothMotion : public QObject {
     Q_OBJECT
 public:
-    explicit SmoothMotion(QObject* parent = nullptr);
+    // Shows the session's ball in the view, over the picture the ticks draw.
+    SmoothMotion(QWidget& view, const GameSession& session, const PlayfieldImage& image);
 
     void SetOn(bool on);
     bool On() const { return on_; }
 
-    // After each tick: the path of a ball still in flight, or none.
-    void AfterTick(const BallPath* path);
+    // After each tick: follows the path the tick took, if the ball flies.
+    void AfterTick();
     // Where the ball is shown when not where the tick drew it.
     std::optional<Point> Shown() const { return shown_; }
-
-signals:
-    // The ball is shown elsewhere: the places to draw again.
-    void moved(std::optional<Point> before, std::optional<Point> now);
+    // Within the view's paint: the ball at its shown place.
+    void Paint(QPainter& painter, const QRect& area) const;
 
 private:
+    const BallPath* PathToShow() const;
     void OnFrame();
     void ShowAt(std::optional<Point> place);
 
+    QWidget& view_;
+    const GameSession& session_;
+    const PlayfieldImage& image_;
     bool on_ = false;
     BallPath path_;
     QElapsedTimer sinceTick_;

@@ -191,11 +191,12 @@ TEST_F(CMainFrameTest, SmoothMotionIsAViewItemStoredAtOnceThatShowsTheBallAlongI
     EXPECT_NE(frame.View()->Image().pixelColor(ball.x + ball.width / 2, ball.y + ball.height / 2), QColor(Qt::white))
         << "the picture the ticks draw keeps the ball where the rules put it";
 
-    Press(Qt::Key_Escape, Qt::NoModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame.View()->ShownBall(); }, 1000)) << "paused: nothing moves";
-
     smooth->trigger();
     EXPECT_EQ(settings.ReadInt(kSection, kSmooth, -1), 0);
+    EXPECT_FALSE(frame.View()->ShownBall()) << "turned off in flight: at once where the ticks draw it";
+    smooth->trigger();
+    Press(Qt::Key_Escape, Qt::NoModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame.View()->ShownBall(); }, 1000)) << "paused: nothing moves";
     ASSERT_TRUE(frame.close());
     app.reset();
     settings.WriteInt(kSection, kSmooth, 1);
