@@ -8,6 +8,6 @@
 
 bool PauseWhileAway(GameSession& session) {
     if (session.State().mode != GameMode::Play || session.State().ballState != BallState::InFlight) return false;
-    session.TogglePause();
+    session.Pause();
     return true;
 }

@@ -33,48 +33,44 @@ constexpr int kFastestDX = 6;
 
 int Magnitude(int value) { return value < 0 ? -value : value; }
 
-void BounceOffWalls(BallFlight& flight) {
-    if (flight.state.ballX >= kRightWallX) {
-        flight.state.ballDX = -Magnitude(flight.state.ballDX);
-        flight.state.ballX = 2 * kRightWallX - flight.state.ballX;
-        flight.state.lastEvent = SoundEvent::Frame;
+void BounceOffWalls(SessionState& state) {
+    if (state.ballX >= kRightWallX) {
+        state.ballDX = -Magnitude(state.ballDX);
+        state.ballX = 2 * kRightWallX - state.ballX;
+        state.lastEvent = SoundEvent::Frame;
     }
-    if (flight.state.ballX < kLeftWallX) {
-        flight.state.ballDX = Magnitude(flight.state.ballDX);
-        flight.state.ballX = 2 * kLeftWallX - flight.state.ballX;
-        flight.state.lastEvent = SoundEvent::Frame;
+    if (state.ballX < kLeftWallX) {
+        state.ballDX = Magnitude(state.ballDX);
+        state.ballX = 2 * kLeftWallX - state.ballX;
+        state.lastEvent = SoundEvent::Frame;
     }
 }
 
-bool FellPastFloor(const BallFlight& flight) {
-    return flight.state.ballY > Playfield::kFloorLine && flight.state.ballDY > 0;
-}
+bool FellPastFloor(const SessionState& state) { return state.ballY > Playfield::kFloorLine && state.ballDY > 0; }
 
-void ShowScorePanes(BallFlight& flight) {
+void ShowScorePanes(SessionState& state, StatusPanes& panes) {
     // The demonstration's points show only when the stage is refreshed, and
     // never count toward the best score.
-    if (flight.state.mode == GameMode::Demo) return;
-    StatusPanes& panes = flight.panes;
-    panes.ShowScore(flight.state.score);
-    if (flight.state.highScore < flight.state.score) {
-        flight.state.highScore = flight.state.score;
-        panes.ShowHighScore(flight.state.highScore);
+    if (state.mode == GameMode::Demo) return;
+    panes.ShowScore(state.score);
+    if (state.highScore < state.score) {
+        state.highScore = state.score;
+        panes.ShowHighScore(state.highScore);
     }
 }
 
-void BounceOffCeiling(BallFlight& flight) {
-    if (flight.state.ballY >= kCeilingY) return;
-    flight.state.ballDY = -flight.state.ballDY;
-    flight.state.ballY = 2 * kCeilingY - flight.state.ballY;
-    flight.state.lastEvent = SoundEvent::Frame;
+void BounceOffCeiling(SessionState& state) {
+    if (state.ballY >= kCeilingY) return;
+    state.ballDY = -state.ballDY;
+    state.ballY = 2 * kCeilingY - state.ballY;
+    state.lastEvent = SoundEvent::Frame;
 }
 
 // Gold blocks now and then turn the ball by one unit, so it cannot settle
 // into a loop among them. The turn never stops or reverses the horizontal
 // motion.
-void NudgeAfterGold(BallFlight& flight) {
-    int& dx = flight.state.ballDX;
-    switch (flight.random.Next() % kNudgeChoices) {
+void NudgeAfterGold(int& dx, ClassicRandom& random) {
+    switch (random.Next() % kNudgeChoices) {
     case kNudgeRight:
         ++dx;
         if (dx > kFastestDX) dx = kFastestDX;
@@ -92,16 +88,17 @@ void NudgeAfterGold(BallFlight& flight) {
 }  // namespace
 
 SubStepEnd StepBallOnce(BallFlight& flight) {
-    const int startX = flight.state.ballX;
-    const int startY = flight.state.ballY;
-    flight.state.ballX += flight.state.ballDX;
-    flight.state.ballY += flight.state.ballDY;
+    SessionState& state = flight.state;
+    const int startX = state.ballX;
+    const int startY = state.ballY;
+    state.ballX += state.ballDX;
+    state.ballY += state.ballDY;
 
-    BounceOffPaddleTop(flight, startX, startY);
-    BounceOffPaddleSides(flight);
-    BounceOffWalls(flight);
-    if (FellPastFloor(flight)) {
-        flight.state.lastEvent = SoundEvent::Fail;
+    BounceOffPaddleTop(state, startX, startY);
+    BounceOffPaddleSides(state);
+    BounceOffWalls(state);
+    if (FellPastFloor(state)) {
+        state.lastEvent = SoundEvent::Fail;
         return SubStepEnd::Lost;
     }
 
@@ -109,32 +106,33 @@ SubStepEnd StepBallOnce(BallFlight& flight) {
     CollideTopEdge(flight, tally);
     CollideBottomEdge(flight, tally);
 
-    if (tally.points > 0) ShowScorePanes(flight);
-    BounceOffCeiling(flight);
-    if (tally.hitGold) NudgeAfterGold(flight);
+    if (tally.points > 0) ShowScorePanes(state, flight.panes);
+    BounceOffCeiling(state);
+    if (tally.hitGold) NudgeAfterGold(state.ballDX, flight.random);
     return SubStepEnd::Flying;
 }
 
 StepOutcome StepBall(BallFlight& flight) {
-    const Point start{flight.state.ballX, flight.state.ballY};
-    flight.state.lastEvent = SoundEvent::None;
-    const int subSteps = flight.state.speed + kSubStepsAtSpeedZero;
+    SessionState& state = flight.state;
+    const Point start{state.ballX, state.ballY};
+    state.lastEvent = SoundEvent::None;
+    const int subSteps = state.speed + kSubStepsAtSpeedZero;
 
     if (flight.path != nullptr) flight.path->Start(start);
     for (int step = 0; step < subSteps; ++step) {
-        const Point straightOn{flight.state.ballX + flight.state.ballDX, flight.state.ballY + flight.state.ballDY};
+        const Point straightOn{state.ballX + state.ballDX, state.ballY + state.ballDY};
         if (StepBallOnce(flight) == SubStepEnd::Lost) {
             // The lost ball vanishes from where the tick found it.
             flight.canvas.EraseBallSquare(start);
             return StepOutcome::BallLost;
         }
-        const Point end{flight.state.ballX, flight.state.ballY};
+        const Point end{state.ballX, state.ballY};
         if (flight.path != nullptr) flight.path->Add(end, end == straightOn);
     }
 
     // The last breakable block may have fallen in an earlier sub-step; the
     // ball still finished the tick's motion.
-    const StepOutcome outcome = flight.state.blocksLeft == 0 ? StepOutcome::StageCleared : StepOutcome::BallInPlay;
-    flight.canvas.MoveBallSprite(start, {flight.state.ballX, flight.state.ballY});
+    const StepOutcome outcome = state.blocksLeft == 0 ? StepOutcome::StageCleared : StepOutcome::BallInPlay;
+    flight.canvas.MoveBallSprite(start, {state.ballX, state.ballY});
     return outcome;
 }

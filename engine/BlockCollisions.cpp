@@ -43,7 +43,7 @@ enum class BallSide { Left, Right };
 class BlockPhase {
 public:
     BlockPhase(BallFlight& flight, BlockHitTally& tally, BallEdge edge)
-        : flight_(flight), doc_(flight.doc), tally_(tally), edge_(edge) {}
+        : state_(flight.state), doc_(flight.doc), canvas_(flight.canvas), tally_(tally), edge_(edge) {}
 
     // The top edge: straight on, then the right side's column, then the left's.
     void RunTopEdge();
@@ -51,10 +51,10 @@ public:
     void RunBottomEdge();
 
 private:
-    int& x() { return flight_.state.ballX; }
-    int& y() { return flight_.state.ballY; }
-    int& dx() { return flight_.state.ballDX; }
-    int& dy() { return flight_.state.ballDY; }
+    int& x() { return state_.ballX; }
+    int& y() { return state_.ballY; }
+    int& dx() { return state_.ballDX; }
+    int& dy() { return state_.ballDY; }
 
     // Cells off the grid never stand; a byte with its top bit set never does either.
     bool Standing(int row, int column) const {
@@ -102,8 +102,9 @@ private:
     void ApplyHit(int row, int column);
     void KnockOut(int row, int column, int points);
 
-    BallFlight& flight_;
+    SessionState& state_;
     CBlockDoc& doc_;
+    PlayfieldCanvas& canvas_;
     BlockHitTally& tally_;
     BallEdge edge_;
 };
@@ -124,29 +125,29 @@ void BlockPhase::FlipVertically(int row) {
 
 void BlockPhase::ApplyHit(int row, int column) {
     if (doc_.IsLiveSilver(column, row)) {
-        flight_.state.lastEvent = SoundEvent::SilverBlock;
+        state_.lastEvent = SoundEvent::SilverBlock;
         const std::int8_t cracked = doc_.HitSilver(column, row);
-        flight_.canvas.DrawCell(column, row);
+        canvas_.DrawCell(column, row);
         if ((cracked & BlockAlive) != 0) return;  // cracked, still standing
         KnockOut(row, column, kSilverPoints);
         return;
     }
     if ((doc_.Cell(column, row) & ~BlockAlive) == BlockKind::Gold) {
-        flight_.state.lastEvent = SoundEvent::GoldBlock;
+        state_.lastEvent = SoundEvent::GoldBlock;
         tally_.hitGold = true;
         return;  // gold never breaks
     }
-    flight_.state.lastEvent = SoundEvent::NormalBlock;
+    state_.lastEvent = SoundEvent::NormalBlock;
     KnockOut(row, column, kTopRowPoints - row);
 }
 
 void BlockPhase::KnockOut(int row, int column, int points) {
     doc_.KnockOut(column, row);
-    flight_.canvas.DrawCell(column, row);
+    canvas_.DrawCell(column, row);
     // The score is 16 bits and wraps.
-    flight_.state.score = static_cast<std::uint16_t>(flight_.state.score + points);
+    state_.score = static_cast<std::uint16_t>(state_.score + points);
     tally_.points += points;
-    --flight_.state.blocksLeft;
+    --state_.blocksLeft;
 }
 
 // The cell above (or below) the centre, entered through its row face.

@@ -20,15 +20,16 @@ bool IsSpeedButton(int command) { return command >= CommandId::SpeedSlow && comm
 
 CommandContext SessionContext(const GameSession& session) {
     const CBlockDoc& doc = session.Doc();
+    const SessionState& state = session.State();
     CommandContext context;
-    context.mode = session.State().mode;
-    context.ballState = session.State().ballState;
-    context.speed = session.State().speed;
+    context.mode = state.mode;
+    context.ballState = state.ballState;
+    context.speed = state.speed;
     context.stage = doc.CurrentStage();
     context.bonusBall = doc.BonusBall();
     context.modified = doc.IsModified();
-    context.musicEnabled = session.State().musicEnabled;
-    context.effectsEnabled = session.State().effectsEnabled;
+    context.musicEnabled = state.musicEnabled;
+    context.effectsEnabled = state.effectsEnabled;
     return context;
 }
 

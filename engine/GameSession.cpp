@@ -20,21 +20,8 @@
 
 namespace {
 // A session's panes and sound before the window and the sound are there.
-class NoPanes : public StatusPanes {
-public:
-    void ShowStage(int) override {}
-    void ShowHighScore(std::uint16_t) override {}
-    void ShowScore(std::uint16_t) override {}
-    void ShowBallsLeft(int) override {}
-};
-class NoSound : public SoundCues {
-public:
-    void PlayEffect(SoundEvent) override {}
-    void PlayMusic(MusicScene) override {}
-    void StopMusic() override {}
-};
-NoPanes noPanes;
-NoSound noSound;
+NoStatusPanes noPanes;
+NoSoundCues noSound;
 }  // namespace
 
 GameSession::GameSession(CBlockDoc& doc, SessionHost& host, PlayfieldCanvas& canvas)
@@ -44,10 +31,7 @@ void GameSession::StartGame() {
     state_.score = 0;
     state_.ballsLeft = kStartingBalls;
     if (state_.mode == GameMode::Editor) {
-        if (state_.timerRunning) {
-            host_->KillGameTimer();
-            state_.timerRunning = false;
-        }
+        StopTimer();
         sound_->StopMusic();
     } else {
         // An empty stage is the designer's business: say so and play it anyway.

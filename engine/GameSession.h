@@ -54,7 +54,7 @@ public:
     void TogglePause();
     // The right button: the ball stops, in flight or on the paddle.
     void Pause();
-    // Stops the tick for good, as the view goes.
+    // Stops the tick: for good as the view goes, and while the editor is on.
     void StopTimer();
     // Handles a timer message; false when it is not the session's timer.
     bool OnGameTick(int timerId);
@@ -75,9 +75,6 @@ public:
     void InvalidateView();
 
     CBlockDoc& Doc() const { return *doc_; }
-    SessionHost& Host() const { return *host_; }
-    PlayfieldCanvas& Canvas() const { return *canvas_; }
-    StatusPanes& Panes() const { return *panes_; }
     SoundCues& Sound() const { return *sound_; }
     ClassicRandom& Random() { return random_; }
 

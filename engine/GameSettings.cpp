@@ -21,6 +21,7 @@ ZoomLevel ReadGameSettings(GameSession& session, SettingsStore& settings, const 
     session.SetEffectsOn((sound & kSoundEffectsBit) != 0 && devices.WaveOutputCount() > 0);
 
     session.SetSpeed(std::clamp(settings.ReadInt(kSection, kSpeed, kDefaultSpeed), 0, 3));
-    session.SetControl(settings.ReadString(kSection, kUse) == kKeyboard, settings.ReadString(kSection, kHideCursor) == kOn);
+    session.SetControl(settings.ReadString(kSection, kUse) == kKeyboard,
+                       settings.ReadString(kSection, kHideCursor) == kOn);
     return zoom;
 }

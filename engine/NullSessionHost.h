@@ -12,7 +12,7 @@
 // tick can always be had, and the clock stands at 0. For headless runs of
 // the real session (tools, benchmarks) whose result is read from the
 // session and the stage itself.
-class NullSessionHost : public SessionHost, public PlayfieldCanvas, public StatusPanes {
+class NullSessionHost : public SessionHost, public PlayfieldCanvas, public NoStatusPanes {
 public:
     bool SetGameTimer() override { return true; }
     void KillGameTimer() override {}
@@ -27,9 +27,4 @@ public:
     void MoveServingBallSprite(int, int) override {}
     void MoveBallSprite(Point, Point) override {}
     void EraseBallSquare(Point) override {}
-
-    void ShowStage(int) override {}
-    void ShowHighScore(std::uint16_t) override {}
-    void ShowScore(std::uint16_t) override {}
-    void ShowBallsLeft(int) override {}
 };

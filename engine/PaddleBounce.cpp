@@ -8,7 +8,6 @@
 #include <array>
 #include <iterator>
 
-#include "engine/BallFlight.h"
 #include "engine/Playfield.h"
 #include "engine/SessionState.h"
 
@@ -50,11 +49,11 @@ constexpr std::array<PaddleZone, 15> kPaddleZones{{
 
 bool InSideBand(int y) { return y > kSideBandTop && y <= kSideBandBottom; }
 
-void KnockBackFromSide(BallFlight& flight) {
-    flight.state.ballDX = -flight.state.ballDX;
+void KnockBackFromSide(SessionState& state) {
+    state.ballDX = -state.ballDX;
     // Back out by twice the old velocity, so the ball ends clear of the side.
-    flight.state.ballX += 2 * flight.state.ballDX;
-    flight.state.lastEvent = SoundEvent::PaddleSide;
+    state.ballX += 2 * state.ballDX;
+    state.lastEvent = SoundEvent::PaddleSide;
 }
 }  // namespace
 
@@ -65,39 +64,39 @@ BallVelocity PaddleTopVelocity(int offset) {
     return std::prev(beyond)->velocity;
 }
 
-void BounceOffPaddleTop(BallFlight& flight, int startX, int startY) {
-    const int fallingSpeed = flight.state.ballDY;
+void BounceOffPaddleTop(SessionState& state, int startX, int startY) {
+    const int fallingSpeed = state.ballDY;
     if (fallingSpeed <= 0) return;  // rising balls pass up through the contact line
-    if (flight.state.ballY <= Playfield::kBallRestY) return;  // not down to the paddle yet
+    if (state.ballY <= Playfield::kBallRestY) return;  // not down to the paddle yet
     if (startY > kLatestReturnY) return;  // already too deep to be returned
 
-    BallVelocity bounced{flight.state.ballDX, -fallingSpeed};
-    if (flight.state.mode != GameMode::Demo) {
+    BallVelocity bounced{state.ballDX, -fallingSpeed};
+    if (state.mode != GameMode::Demo) {
         // The demonstration never misses; a player's paddle must be under the ball.
-        const int offset = flight.state.ballX - flight.state.paddleX;
+        const int offset = state.ballX - state.paddleX;
         if (offset < kPaddleReachLeft || offset >= kPaddleReachRight) return;
         bounced = PaddleTopVelocity(offset);
     }
-    flight.state.ballDX = bounced.dx;
-    flight.state.ballDY = bounced.dy;
-    flight.state.ballX = startX + bounced.dx;
+    state.ballDX = bounced.dx;
+    state.ballDY = bounced.dy;
+    state.ballX = startX + bounced.dx;
     // As if the ball had turned at the contact line and risen for the rest of the move.
-    flight.state.ballY = Playfield::kBallRestY - fallingSpeed;
-    flight.state.lastEvent = SoundEvent::PaddleTop;
+    state.ballY = Playfield::kBallRestY - fallingSpeed;
+    state.lastEvent = SoundEvent::PaddleTop;
 }
 
-void BounceOffPaddleSides(BallFlight& flight) {
-    if (!InSideBand(flight.state.ballY)) return;
-    const int leftSide = flight.state.paddleX - Playfield::kPaddleHalfWidth;
-    const int rightSide = flight.state.paddleX + Playfield::kPaddleHalfWidth;
+void BounceOffPaddleSides(SessionState& state) {
+    if (!InSideBand(state.ballY)) return;
+    const int leftSide = state.paddleX - Playfield::kPaddleHalfWidth;
+    const int rightSide = state.paddleX + Playfield::kPaddleHalfWidth;
 
     // Only a ball whose leading edge reached the side during this very move
     // touches it; one already past the side overlaps the paddle and falls on.
-    const int rightEdge = flight.state.ballX + Playfield::kBallRadius;
-    if (flight.state.ballDX > 0 && leftSide <= rightEdge && rightEdge - leftSide <= flight.state.ballDX)
-        KnockBackFromSide(flight);
+    const int rightEdge = state.ballX + Playfield::kBallRadius;
+    if (state.ballDX > 0 && leftSide <= rightEdge && rightEdge - leftSide <= state.ballDX)
+        KnockBackFromSide(state);
 
-    const int leftEdge = flight.state.ballX - Playfield::kBallRadius;
-    if (flight.state.ballDX < 0 && leftEdge <= rightSide && rightSide - leftEdge <= -flight.state.ballDX)
-        KnockBackFromSide(flight);
+    const int leftEdge = state.ballX - Playfield::kBallRadius;
+    if (state.ballDX < 0 && leftEdge <= rightSide && rightSide - leftEdge <= -state.ballDX)
+        KnockBackFromSide(state);
 }

@@ -4,7 +4,7 @@
 
 #pragma once
 
-struct BallFlight;
+struct SessionState;
 
 // A ball velocity in units per sub-step.
 struct BallVelocity {
@@ -25,8 +25,8 @@ BallVelocity PaddleTopVelocity(int offset);
 // A falling ball that has just passed the contact line (or is still within
 // 20 units under it) bounces off the paddle's top. (startX, startY) is the
 // ball centre before this sub-step's move.
-void BounceOffPaddleTop(BallFlight& flight, int startX, int startY);
+void BounceOffPaddleTop(SessionState& state, int startX, int startY);
 
 // A ball beside the paddle, below its top, that meets one of its sides is
 // knocked back horizontally and keeps falling.
-void BounceOffPaddleSides(BallFlight& flight);
+void BounceOffPaddleSides(SessionState& state);

@@ -10,8 +10,8 @@
 #include "engine/GameSession.h"
 
 namespace {
-int KeyboardMove(const GameSession& session, const PaddleInput& input) {
-    const int step = (session.State().speed + 1) * 6;
+int KeyboardMove(int speed, const PaddleInput& input) {
+    const int step = (speed + 1) * 6;
     int move = 0;
     if (input.leftKey)
         move = -step;  // left wins when both arrows are held
@@ -22,11 +22,12 @@ int KeyboardMove(const GameSession& session, const PaddleInput& input) {
 }  // namespace
 
 int PaddleTarget(const GameSession& session, const PaddleInput& input) {
+    const SessionState& state = session.State();
     int target;
-    if (session.State().mode == GameMode::Demo)
-        target = session.State().ballX;
-    else if (session.State().keyboardControl)
-        target = session.State().paddleX + KeyboardMove(session, input);
+    if (state.mode == GameMode::Demo)
+        target = state.ballX;
+    else if (state.keyboardControl)
+        target = state.paddleX + KeyboardMove(state.speed, input);
     else
         target = PixelToLogical(input.pointerClientX, input.zoom);
     return std::clamp(target, Playfield::kPaddleMinX, Playfield::kPaddleMaxX);

@@ -8,12 +8,11 @@
 #include "engine/GameSession.h"
 
 namespace {
-PointerShape PlayPointer(const GameSession& session) {
-    if (session.State().ballState == BallState::Paused) return PointerShape::Pause;
+PointerShape PlayPointer(const SessionState& state) {
+    if (state.ballState == BallState::Paused) return PointerShape::Pause;
     // Hiding is for steering with the mouse; a ball on the paddle still
     // needs the pointer to aim the launch.
-    const bool hidden =
-        !session.State().keyboardControl && session.State().hideCursor && session.State().ballState == BallState::InFlight;
+    const bool hidden = !state.keyboardControl && state.hideCursor && state.ballState == BallState::InFlight;
     return hidden ? PointerShape::None : PointerShape::Play;
 }
 }  // namespace
@@ -21,7 +20,7 @@ PointerShape PlayPointer(const GameSession& session) {
 PointerShape ChoosePointer(const GameSession& session, PixelPoint point, const ZoomLevel& zoom) {
     switch (session.State().mode) {
     case GameMode::Demo: return PointerShape::Arrow;
-    case GameMode::Play: return PlayPointer(session);
+    case GameMode::Play: return PlayPointer(session.State());
     case GameMode::Editor:
         return GridCellAt(point, zoom) ? PointerShape::Editor : PointerShape::Arrow;
     }

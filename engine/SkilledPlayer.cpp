@@ -50,15 +50,16 @@ void SkilledPlayer::DrawOffset() {
 
 // Only the paddle turns a falling ball upward below the grid.
 bool SkilledPlayer::JustReturned(const GameSession& session) const {
-    return lastBallDY_ > 0 && session.State().ballDY < 0 && session.State().ballY - Playfield::kBallRadius >= kGridBottom;
+    const SessionState& state = session.State();
+    return lastBallDY_ > 0 && state.ballDY < 0 && state.ballY - Playfield::kBallRadius >= kGridBottom;
 }
 
 int SkilledPlayer::PaddleTargetFor(const GameSession& session) {
     if (JustReturned(session)) DrawOffset();
-    lastBallDY_ = session.State().ballDY;
-    const std::optional<int> contactX =
-        ForecastContactX({session.State().ballX, session.State().ballY, session.State().ballDX, session.State().ballDY});
+    const SessionState& state = session.State();
+    lastBallDY_ = state.ballDY;
+    const std::optional<int> contactX = ForecastContactX({state.ballX, state.ballY, state.ballDX, state.ballDY});
     // Without a forecast the paddle simply stays under the ball.
-    const int target = contactX ? *contactX - offset_ : session.State().ballX;
+    const int target = contactX ? *contactX - offset_ : state.ballX;
     return std::clamp(target, Playfield::kFlightPaddleMinX, Playfield::kFlightPaddleMaxX);
 }

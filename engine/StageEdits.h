@@ -20,7 +20,7 @@ struct StageContents {
     friend bool operator==(const StageContents&, const StageContents&) = default;
 };
 
-using MessageField = std::array<char, kMessageSize>;
+using MessageField = std::array<char, kMessageFieldBytes>;
 
 StageContents StageContentsOf(const CBlockDoc& doc, int stage);
 StageContents CurrentStageContents(const CBlockDoc& doc);

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-// The four game indicators of the window's status bar. The session reports
-// through the view, and whichever window holds the view shows them.
+// The four game indicators of the window's status bar, which the session
+// keeps up to date.
 class StatusPanes {
 public:
     virtual ~StatusPanes() = default;
@@ -16,4 +16,13 @@ public:
     virtual void ShowHighScore(std::uint16_t value) = 0;
     virtual void ShowScore(std::uint16_t value) = 0;
     virtual void ShowBallsLeft(int ballsLeft) = 0;
+};
+
+// No indicators to show: a session before its window, or without one.
+class NoStatusPanes : public StatusPanes {
+public:
+    void ShowStage(int) override {}
+    void ShowHighScore(std::uint16_t) override {}
+    void ShowScore(std::uint16_t) override {}
+    void ShowBallsLeft(int) override {}
 };

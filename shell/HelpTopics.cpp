@@ -22,9 +22,9 @@ std::vector<int> AllHelpTopics() {
     using namespace CommandId;
     for (int command : {FileNew, FileOpen, FileSave, FileSaveAs, AppExit, EditUndo, EditRedo, BonusBall,
                         AllClearMessage, DeleteStage, Play, Demo, Editor, Pause, Launch, NextStage, PrevStage, Zoom,
-                        ToggleToolbar, ToggleStatusBar, ToggleSmoothMotion, SpeedDialog, ControlDialog, SoundDialog, SpeedSlow,
-                        SpeedNormal, SpeedFast, SpeedTurbo, MusicToggle, EffectsToggle, HelpContents, HelpIndex,
-                        HelpKeywordSearch, HelpUsing, HelpCurrent, ContextHelp, About})
+                        ToggleToolbar, ToggleStatusBar, ToggleSmoothMotion, SpeedDialog, ControlDialog, SoundDialog,
+                        SpeedSlow, SpeedNormal, SpeedFast, SpeedTurbo, MusicToggle, EffectsToggle, HelpContents,
+                        HelpIndex, HelpKeywordSearch, HelpUsing, HelpCurrent, ContextHelp, About})
         topics.push_back(HelpTopic::ForCommand(command));
     for (int pane : {IndicatorId::Stage, IndicatorId::HighScore, IndicatorId::Score, IndicatorId::BallsLeft})
         topics.push_back(HelpTopic::ForIndicator(pane));

@@ -30,7 +30,8 @@ int ControlToDialogIndex(const GameSession& session) {
 
 void ApplyControlChoice(GameSession& session, SettingsStore& settings, bool hideCursor, int control) {
     using namespace Settings;
-    session.SetControl(control == kKeyboardControl, hideCursor);
-    settings.WriteString(kSection, kUse, session.State().keyboardControl ? kKeyboard : kMouse);
-    settings.WriteString(kSection, kHideCursor, session.State().hideCursor ? kOn : kOff);
+    const bool keyboard = control == kKeyboardControl;
+    session.SetControl(keyboard, hideCursor);
+    settings.WriteString(kSection, kUse, keyboard ? kKeyboard : kMouse);
+    settings.WriteString(kSection, kHideCursor, hideCursor ? kOn : kOff);
 }

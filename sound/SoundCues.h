@@ -16,3 +16,11 @@ public:
     virtual void PlayMusic(MusicScene scene) = 0;
     virtual void StopMusic() = 0;
 };
+
+// Silence: a game before its sound is there, or without any.
+class NoSoundCues : public SoundCues {
+public:
+    void PlayEffect(SoundEvent) override {}
+    void PlayMusic(MusicScene) override {}
+    void StopMusic() override {}
+};

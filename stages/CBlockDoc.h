@@ -25,7 +25,6 @@ inline constexpr int kStageCount = 10;
 inline constexpr int kGridRows = 12;
 inline constexpr int kGridColumns = 15;
 inline constexpr int kCellsPerStage = kGridRows * kGridColumns;
-inline constexpr int kMessageSize = static_cast<int>(kMessageFieldBytes);
 inline constexpr int kReservedSize = 30;
 
 inline constexpr std::int8_t BlockAlive = 0x20;
@@ -44,6 +43,11 @@ inline constexpr std::int8_t Silver = 14;
 inline constexpr std::int8_t SilverCracked = 15;
 inline constexpr std::int8_t SilverCrackedTwice = 16;
 }  // namespace BlockKind
+
+// A block the ball can still knock out: standing, and not gold.
+constexpr bool IsStandingBreakable(std::int8_t cell) {
+    return cell > 0 && (cell & BlockAlive) != 0 && (cell & ~BlockAlive) != BlockKind::Gold;
+}
 
 class CBlockDoc : public Document {
 public:
@@ -104,7 +108,7 @@ public:
 
     int m_nStage = 0;
     std::array<std::uint8_t, kStageCount> m_bonusBall{};
-    std::array<char, kMessageSize> m_message{};
+    std::array<char, kMessageFieldBytes> m_message{};
     std::array<std::uint8_t, kReservedSize> m_reserved{};
 
 private:

@@ -18,7 +18,7 @@ static_assert(kCellsOffset == kHeaderSize);
 static_assert(kBonusOffset == kCellsOffset + kStageCount * kCellsPerStage);
 static_assert(kReservedOffset == kBonusOffset + kStageCount);
 static_assert(kMessageOffset == kReservedOffset + kReservedSize);
-static_assert(kFileSize == kMessageOffset + kMessageSize);
+static_assert(kFileSize == kMessageOffset + kMessageFieldBytes);
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 

@@ -181,7 +181,7 @@ private:
         auto result = UnquoteMessage(rest);
         if (const auto* failure = std::get_if<UnquoteError>(&result)) return Fail(line.number, failure->message);
         std::string& text = std::get<std::string>(result);
-        if (text.size() >= static_cast<std::size_t>(kMessageSize))
+        if (text.size() > kMessageLimitBytes)
             return Fail(line.number, "the message is " + std::to_string(text.size()) +
                                          " bytes in Shift-JIS; at most 255 fit");
         if (text.find('\0') != std::string::npos)

@@ -63,7 +63,7 @@ bool CBlockApp::InitInstance() {
     settings_->StoreHeldWrites();
     if (!shown) return false;
     forcedEnd_ = std::make_unique<ForcedEndGuard>(doc_, commands_, *window_, *ui_,
-                                                    ForcedEndGuard::Places{environment_.recoveryFolder, {}});
+                                                  ForcedEndGuard::Places{environment_.recoveryFolder, {}});
     forcedEnd_->ReportRecoveryCopies();
     return !endRequested_;
 }

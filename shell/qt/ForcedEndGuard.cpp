@@ -49,7 +49,7 @@ std::string Stamp() {
 }  // namespace
 
 ForcedEndGuard::ForcedEndGuard(CBlockDoc& doc, DocumentCommands& commands, QWidget& window, DocumentUi& ui,
-                                 Places places)
+                               Places places)
     : doc_(&doc), commands_(&commands), window_(&window), ui_(&ui), places_(std::move(places)) {
     if (places_.folder.isEmpty()) places_.folder = DefaultFolder();
     if (places_.spareFolder.isEmpty()) places_.spareFolder = QDir::tempPath();

@@ -33,7 +33,7 @@ public:
     };
 
     ForcedEndGuard(CBlockDoc& doc, DocumentCommands& commands, QWidget& window, DocumentUi& ui,
-                    Places places = {});
+                   Places places = {});
 
     // Names the recovery copies of earlier runs, once.
     void ReportRecoveryCopies();

@@ -20,7 +20,7 @@ std::string SampleFile() {
     bytes += std::string("\x01\x00\x01\x00\x00\x00\x00\x00\x00\x01", 10);
     for (int i = 0; i < kReservedSize; ++i) bytes += static_cast<char>(0xA0 + i);
     std::string message = "\x82\xA8\x82\xDF\x82\xC5\x82\xC6\x82\xA4";  // a greeting in Shift-JIS
-    message.resize(kMessageSize, '\0');
+    message.resize(kMessageFieldBytes, '\0');
     return bytes + message;
 }
 

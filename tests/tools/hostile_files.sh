@@ -10,12 +10,10 @@
 set -uo pipefail
 blctool=$1
 stage_text=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=checks.sh
+. "$(dirname "$0")/checks.sh"
 cd "$work"
-failures=0
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # Runs blctool with a time limit; sets status and err (its standard error).
 run() {
   timeout 10 "$blctool" "$@" >out.txt 2>err.txt
@@ -95,5 +93,4 @@ status=$(cat status); err=$(cat err2.txt)
 expect_refused "build under a file-size limit" "cannot write it"
 [ "$(sha256sum <limited.blc)" = "$original" ] || fail "build under a file-size limit damaged the old set"
 
-[ "$failures" -eq 0 ] && echo "all hostile-file checks passed"
-exit $((failures > 0))
+finish hostile-file

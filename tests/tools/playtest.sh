@@ -10,11 +10,9 @@
 # report every time. Usage: playtest.sh BLCTOOL
 set -uo pipefail
 blctool=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=checks.sh
+. "$(dirname "$0")/checks.sh"
 cd "$work"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 has() {  # what, text, expected part
   case $2 in *"$3"*) ;; *) fail "$1: no \"$3\" in: $2" ;; esac
 }
@@ -100,5 +98,4 @@ for wrong in "--seed 3-1" "--seed 1-" "--limit 0" "--limit 100,,100" "--limit 1,
   [ "$status" -eq 2 ] || fail "$wrong: exit $status, not a usage error"
 done
 
-[ "$failures" -eq 0 ] && echo "all playtest checks passed"
-exit $((failures > 0))
+finish playtest

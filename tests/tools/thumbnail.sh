@@ -13,10 +13,8 @@ set -uo pipefail
 blctool=$1
 set_file=$2
 source_dir=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# shellcheck source=checks.sh
+. "$(dirname "$0")/checks.sh"
 
 # Every colour the game paints blocks, the background and the walls with,
 # read from where the program itself takes them, as ImageMagick writes them.
@@ -78,5 +76,4 @@ done
 echo "precious" | cmp -s - "$work/victim" || fail "the thumbnail was written through a link"
 [ ! -e "$work/nowhere" ] || fail "the thumbnail was written through a dangling link"
 
-[ "$failures" -eq 0 ] && echo "all thumbnail checks passed"
-exit $((failures > 0))
+finish thumbnail

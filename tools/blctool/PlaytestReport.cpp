@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
-#include <numeric>
 
 #include "tools/blctool/StageEnding.h"
 
@@ -16,9 +15,13 @@ constexpr int kMillisecondsPerTick = 50;
 constexpr std::size_t kStagesListed = 3;
 constexpr std::size_t kCellsListed = 4;
 
-long Mean(long sum, std::size_t count) {
-    const long n = static_cast<long>(count);
-    return (sum + n / 2) / n;
+// The mean of the runs' ticks, rounded to the nearest tick.
+template <typename Run>
+long MeanTicksOf(const std::vector<Run>& runs) {
+    long sum = 0;
+    for (const Run& run : runs) sum += run.ticks;
+    const long count = static_cast<long>(runs.size());
+    return (sum + count / 2) / count;
 }
 
 std::string Ticks(long ticks) { return std::to_string(ticks) + " ticks (" + GameTime(ticks) + ")"; }
@@ -38,11 +41,7 @@ struct Endings {
     const StageRuns* stage = nullptr;
     std::vector<StageEnding> runs;
 
-    long MeanTicks() const {
-        const long sum = std::accumulate(runs.begin(), runs.end(), 0L,
-                                         [](long total, const StageEnding& ending) { return total + ending.ticks; });
-        return Mean(sum, runs.size());
-    }
+    long MeanTicks() const { return MeanTicksOf(runs); }
 
     // The run with the longest wait for a block; the first of equals.
     std::size_t LongestWaitRun() const {
@@ -109,11 +108,7 @@ bool StageRuns::AllCleared() const {
     return std::ranges::all_of(runs, [](const StageOutcome& run) { return run.cleared; });
 }
 
-long StageRuns::MeanTicks() const {
-    const long sum = std::accumulate(runs.begin(), runs.end(), 0L,
-                                     [](long total, const StageOutcome& run) { return total + run.ticks; });
-    return Mean(sum, runs.size());
-}
+long StageRuns::MeanTicks() const { return MeanTicksOf(runs); }
 
 std::string GameTime(long ticks) {
     const long tenths = ticks * kMillisecondsPerTick / 100;

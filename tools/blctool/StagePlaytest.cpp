@@ -20,24 +20,20 @@ class StandingBlocks {
 public:
     explicit StandingBlocks(const CBlockDoc& doc) : doc_(doc) {
         for (int row = 0; row < kGridRows; ++row)
-            for (int column = 0; column < kGridColumns; ++column) standing_[row][column] = Breakable(column, row);
+            for (int column = 0; column < kGridColumns; ++column)
+                standing_[row][column] = IsStandingBreakable(doc_.Cell(column, row));
     }
 
     void RecordFallen(int tick, std::vector<Knockout>& knockouts) {
         for (int row = 0; row < kGridRows; ++row)
             for (int column = 0; column < kGridColumns; ++column)
-                if (standing_[row][column] && !Breakable(column, row)) {
+                if (standing_[row][column] && !IsStandingBreakable(doc_.Cell(column, row))) {
                     standing_[row][column] = false;
                     knockouts.push_back({tick, {row, column}});
                 }
     }
 
 private:
-    bool Breakable(int column, int row) const {
-        const std::int8_t cell = doc_.Cell(column, row);
-        return (cell & BlockAlive) != 0 && (cell & ~BlockAlive) != BlockKind::Gold;
-    }
-
     const CBlockDoc& doc_;
     bool standing_[kGridRows][kGridColumns]{};
 };

@@ -16,7 +16,6 @@ constexpr int kFastestComponent = 6;
 // Ball positions far outside the playfield are still traced, but kept small
 // enough that the step's arithmetic cannot overflow.
 constexpr int kFarthestBallCoordinate = 1'000'000;
-constexpr std::int8_t kGoldKind = BlockKind::Gold;
 
 struct Token {
     std::string_view text;
@@ -183,10 +182,7 @@ private:
 }  // namespace
 
 int CountStandingBreakable(const std::array<std::int8_t, kCellsPerStage>& grid) {
-    return static_cast<int>(std::count_if(grid.begin(), grid.end(), [](std::int8_t cell) {
-        const bool standing = (cell & BlockAlive) != 0 && cell > 0;
-        return standing && (cell & ~BlockAlive) != kGoldKind;
-    }));
+    return static_cast<int>(std::ranges::count_if(grid, IsStandingBreakable));
 }
 
 ScenarioParse ParseTraceScenario(std::string_view text) {
